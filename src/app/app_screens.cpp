@@ -1,0 +1,9 @@
+#include "app_screens.h"
+
+#include "app_context.h"
+#include "main_menu.h"
+
+void provideAppScreens(AppContext& context) {
+    context.screens.provide(ScreenId::MainMenu,
+                            [&context] { return std::make_unique<MainMenu>(context); });
+}

@@ -1,0 +1,107 @@
+#include "database_connections.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+
+namespace {
+
+const QString kDriver = QStringLiteral("QSQLITE");
+// Another connection of ours may be writing; wait for it instead of failing at once.
+const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+
+const QString kWalSuffix = QStringLiteral("-wal");
+const QString kShmSuffix = QStringLiteral("-shm");
+
+QString absolute(const QString& filePath) { return QFileInfo(filePath).absoluteFilePath(); }
+
+// "mode=rw" keeps SQLite from creating an empty file in place of a missing database.
+QString uriFor(const QString& absolutePath) {
+    return QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/")) +
+           QStringLiteral("?mode=rw");
+}
+
+}  // namespace
+
+DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name, QString error)
+    : owner_(owner), name_(std::move(name)), error_(std::move(error)) {}
+
+DatabaseConnection::DatabaseConnection(DatabaseConnection&& other) noexcept
+    : owner_(std::exchange(other.owner_, nullptr)),
+      name_(std::move(other.name_)),
+      error_(std::move(other.error_)) {}
+
+DatabaseConnection& DatabaseConnection::operator=(DatabaseConnection&& other) noexcept {
+    if (this != &other) {
+        release();
+        owner_ = std::exchange(other.owner_, nullptr);
+        name_ = std::move(other.name_);
+        error_ = std::move(other.error_);
+    }
+    return *this;
+}
+
+DatabaseConnection::~DatabaseConnection() { release(); }
+
+bool DatabaseConnection::isOpen() const {
+    return owner_ && owner_->files_.contains(name_) && database().isOpen();
+}
+
+QSqlDatabase DatabaseConnection::database() const {
+    return QSqlDatabase::database(name_, false);
+}
+
+void DatabaseConnection::release() {
+    if (owner_) owner_->close(name_);
+    owner_ = nullptr;
+}
+
+DatabaseConnections::~DatabaseConnections() {
+    for (const QString& name : files_.keys()) close(name);
+}
+
+DatabaseConnection DatabaseConnections::open(const QString& filePath) {
+    const QString path = absolute(filePath);
+    const QString name = QStringLiteral("brenlo-%1").arg(++nextId_);
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
+        db.setDatabaseName(uriFor(path));
+        db.setConnectOptions(kOptions);
+        if (!db.open()) error = db.lastError().text();
+    }
+    if (!error.isEmpty()) {
+        QSqlDatabase::removeDatabase(name);
+        return DatabaseConnection(nullptr, QString(), error);
+    }
+    files_.insert(name, path);
+    return DatabaseConnection(this, name, QString());
+}
+
+void DatabaseConnections::releaseAll(const QString& filePath) {
+    const QString path = absolute(filePath);
+    for (const QString& name : files_.keys(path)) close(name);
+    // The last connection to close checkpoints and removes the log; a log left by
+    // a crash is recovered by opening the file once more.
+    if (QFileInfo::exists(path + kWalSuffix)) {
+        const DatabaseConnection recovery = open(path);
+        if (recovery.isOpen()) QSqlQuery(recovery.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+}
+
+void DatabaseConnections::discardLeftovers(const QString& filePath) {
+    const QString path = absolute(filePath);
+    for (const QString& suffix : {kWalSuffix, kShmSuffix}) QFile::remove(path + suffix);
+}
+
+int DatabaseConnections::openCount(const QString& filePath) const {
+    return int(files_.keys(absolute(filePath)).size());
+}
+
+void DatabaseConnections::close(const QString& name) {
+    if (!files_.remove(name)) return;
+    QSqlDatabase::database(name, false).close();
+    QSqlDatabase::removeDatabase(name);
+}

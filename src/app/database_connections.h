@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+
+class DatabaseConnections;
+
+// One open connection to a score database; released when it goes out of scope,
+// or earlier when the connections to its file are released for a restore.
+class DatabaseConnection {
+public:
+    DatabaseConnection() = default;
+    DatabaseConnection(DatabaseConnection&& other) noexcept;
+    DatabaseConnection& operator=(DatabaseConnection&& other) noexcept;
+    ~DatabaseConnection();
+
+    bool isOpen() const;
+    QSqlDatabase database() const;
+    const QString& error() const { return error_; }
+
+private:
+    friend class DatabaseConnections;
+    DatabaseConnection(DatabaseConnections* owner, QString name, QString error);
+    void release();
+
+    DatabaseConnections* owner_ = nullptr;
+    QString name_;
+    QString error_;
+};
+
+// The database engine of the process: opens SQLite files, never creating one, and
+// knows every connection still open so that a restore can release them first.
+class DatabaseConnections {
+public:
+    DatabaseConnections() = default;
+    DatabaseConnections(const DatabaseConnections&) = delete;
+    DatabaseConnections& operator=(const DatabaseConnections&) = delete;
+    ~DatabaseConnections();
+
+    // Opens an existing file for reading and writing. On failure the connection
+    // is not open and error() says why.
+    DatabaseConnection open(const QString& filePath);
+
+    // Closes every connection this process holds to the file and folds any
+    // write-ahead log back into it, so that the file can be replaced whole.
+    void releaseAll(const QString& filePath);
+
+    // After the file was replaced: removes log files that belonged to the old one,
+    // so that SQLite never replays them into the new file.
+    static void discardLeftovers(const QString& filePath);
+
+    int openCount(const QString& filePath) const;
+
+private:
+    friend class DatabaseConnection;
+    void close(const QString& name);
+
+    QHash<QString, QString> files_;  // connection name -> absolute file path
+    quint64 nextId_ = 0;
+};

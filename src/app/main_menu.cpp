@@ -1,0 +1,115 @@
+#include "main_menu.h"
+
+#include "app_context.h"
+#include "app_title.h"
+#include "user_commands.h"
+#include "window_titles.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(caption.simplified());
+    button->setMinimumHeight(36);
+    return button;
+}
+
+QPushButton* makeLargeButton(const QString& name, const QString& caption, QWidget* parent) {
+    QPushButton* button = makeButton(name, caption, parent);
+    QFont font = button->font();
+    font.setPointSizeF(font.pointSizeF() * 1.4);
+    font.setBold(true);
+    button->setFont(font);
+    button->setMinimumHeight(72);
+    return button;
+}
+
+}  // namespace
+
+MainMenu::MainMenu(AppContext& context)
+    : context_(context), commands_(new UserCommands(context, this)) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(kAppTitle);
+
+    auto* frame = new QGroupBox(QStringLiteral("Pick a choice to start"), this);
+    frame->setObjectName(QStringLiteral("Math"));
+
+    QPushButton* addSub = makeLargeButton(QStringLiteral("Command1"),
+                                          QStringLiteral("Addition and Subtraction"), frame);
+    QPushButton* mulDiv = makeLargeButton(QStringLiteral("Command3"),
+                                          QStringLiteral("Multiplication and Division"), frame);
+    userNameBox_ = new QLineEdit(frame);
+    userNameBox_->setObjectName(QStringLiteral("Text1"));
+    userNameBox_->setAccessibleName(QStringLiteral("User name"));
+    QPushButton* changeUser = makeButton(QStringLiteral("Command6"),
+                                         QStringLiteral("<<<-CHANGE USER AND ENTER"), frame);
+    QPushButton* summary =
+        makeButton(QStringLiteral("Command4"), QStringLiteral("Score Summary"), frame);
+    QPushButton* restore =
+        makeButton(QStringLiteral("Command5"), QStringLiteral("Restore  DATABASE"), frame);
+    QPushButton* exit =
+        makeButton(QStringLiteral("Command2"), QStringLiteral("Exit out of the program"), frame);
+
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(12);
+    grid->addWidget(addSub, 0, 0);
+    grid->addWidget(mulDiv, 0, 1);
+    grid->addWidget(userNameBox_, 1, 0);
+    grid->addWidget(changeUser, 1, 1);
+    grid->addWidget(summary, 2, 0);
+    grid->addWidget(restore, 2, 1);
+    grid->addWidget(exit, 3, 0, 1, 2);
+
+    auto* credit = new QLabel(
+        QStringLiteral("Brenlo Math Practice 2.5.1 \u2014 Practice Makes Perfect"), this);
+    credit->setObjectName(QStringLiteral("Label1"));
+    credit->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 12);
+    layout->addWidget(frame);
+    layout->addWidget(credit);
+    resize(560, 340);
+
+    connect(addSub, &QPushButton::clicked, this, [this] { openPractice(ScreenId::AddSubPractice); });
+    connect(mulDiv, &QPushButton::clicked, this, [this] { openPractice(ScreenId::MulDivPractice); });
+    connect(summary, &QPushButton::clicked, this, &MainMenu::openSummary);
+    connect(changeUser, &QPushButton::clicked, this,
+            [this] { commands_->changeUser(this, userNameBox_->text()); });
+    connect(userNameBox_, &QLineEdit::returnPressed, changeUser, &QPushButton::click);
+    connect(restore, &QPushButton::clicked, this, [this] { commands_->restoreDatabase(this); });
+    connect(exit, &QPushButton::clicked, this, [this] { context_.endProgram(); });
+    connect(commands_, &UserCommands::userNameChanged, userNameBox_, &QLineEdit::setText);
+
+    commands_->loadSettings(this);
+    userNameBox_->setText(context_.settings.userName());
+}
+
+void MainMenu::closeEvent(QCloseEvent* event) {
+    event->accept();
+    context_.endProgram();
+}
+
+void MainMenu::openPractice(ScreenId id) {
+    if (!commands_->requireCurrentUser(this)) return;
+    QWidget* screen = context_.screens.show(id);
+    if (!screen) return;
+    const QString& user = context_.settings.userName();
+    screen->setWindowTitle(id == ScreenId::AddSubPractice ? addSubWindowTitle(user)
+                                                           : mulDivWindowTitle(user));
+    hide();
+}
+
+void MainMenu::openSummary() {
+    if (commands_->requireCurrentUser(this)) context_.screens.show(ScreenId::ScoringSummary);
+}

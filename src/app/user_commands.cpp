@@ -1,0 +1,94 @@
+#include "user_commands.h"
+
+#include "app_context.h"
+
+#include <QDebug>
+
+namespace {
+
+const QString kNoSuchUser = QStringLiteral(
+    "No such user in the database yet!  Please go to  Change User button to create");
+const QString kUserExists = QStringLiteral(
+    "User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed");
+const QString kOfferToCreate = QStringLiteral("No such user in the database yet!  Ok to create");
+const QString kUserCreated = QStringLiteral(
+    "User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
+const QString kRestoreWarning = QStringLiteral(
+    "Do this only you have problem retrieving record or if you want to reset the record to "
+    "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY");
+const QString kRestoreSure = QStringLiteral("Are you really sure? ");
+const QString kRestored = QStringLiteral("Original Database restored!");
+
+}  // namespace
+
+UserCommands::UserCommands(AppContext& context, QObject* parent)
+    : QObject(parent), context_(context) {}
+
+void UserCommands::loadSettings(QWidget* window) {
+    const SettingsFile::ReadResult result = context_.settingsFile.read();
+    if (!result.error.isEmpty()) {
+        context_.messages->inform(
+            window, QStringLiteral("The settings file \"%1\" could not be read: %2")
+                        .arg(SettingsFile::kFileName, result.error));
+    } else if (result.missing || result.linesRead < SettingsFile::kLineCount) {
+        qWarning().noquote() << SettingsFile::kFileName << "has" << result.linesRead
+                             << "of its nine lines; the rest start empty";
+    }
+    context_.settings.stored = result.settings;
+}
+
+bool UserCommands::requireCurrentUser(QWidget* window) {
+    if (context_.users.exists(context_.settings.userName())) return true;
+    context_.messages->inform(window, kNoSuchUser);
+    return false;
+}
+
+void UserCommands::changeUser(QWidget* window, const QString& typedName) {
+    if (const auto problem = UserFiles::nameProblem(typedName)) {
+        context_.messages->inform(
+            window, *problem + QStringLiteral(" The current user stays as it was."));
+        return;
+    }
+    StoredSettings changed = context_.settings.stored;
+    changed.userName = typedName;
+    if (const auto error = context_.settingsFile.write(changed)) {
+        context_.messages->inform(
+            window, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
+                                   "The current user stays as it was.")
+                        .arg(SettingsFile::kFileName, *error));
+        return;
+    }
+    // Take the values back as the file now holds them.
+    const SettingsFile::ReadResult readBack = context_.settingsFile.read();
+    context_.settings.stored = readBack.error.isEmpty() ? readBack.settings : changed;
+    Q_EMIT userNameChanged(context_.settings.userName());
+
+    const QString& userName = context_.settings.userName();
+    if (context_.users.exists(userName)) {
+        context_.messages->inform(window, kUserExists);
+    } else if (context_.messages->confirm(window, kOfferToCreate) &&
+               makeUserDatabase(window, userName)) {
+        context_.messages->inform(window, kUserCreated);
+    }
+}
+
+void UserCommands::restoreDatabase(QWidget* window) {
+    if (!context_.messages->confirm(window, kRestoreWarning)) return;
+    if (!context_.messages->confirm(window, kRestoreSure)) return;
+    if (makeUserDatabase(window, context_.settings.userName()))
+        context_.messages->inform(window, kRestored);
+}
+
+bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
+    const QString path = context_.users.databasePath(userName);
+    context_.databases.releaseAll(path);
+    if (const auto error = context_.users.makeDatabase(userName)) {
+        context_.messages->inform(
+            window, QStringLiteral("The database \"%1\" could not be made from \"%2\": %3")
+                        .arg(userName + UserFiles::kDatabaseSuffix, UserFiles::kTemplateName,
+                             *error));
+        return false;
+    }
+    context_.databases.discardLeftovers(path);
+    return true;
+}

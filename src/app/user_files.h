@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+#include <optional>
+
+// A user is a name; the user exists when the data folder holds "<name>.mdb".
+// Users are made and reset by copying the template database "Default User.mdk",
+// which is kept read-only between copies.
+class UserFiles {
+public:
+    static inline const QString kTemplateName = QStringLiteral("Default User.mdk");
+    static inline const QString kDatabaseSuffix = QStringLiteral(".mdb");
+
+    explicit UserFiles(QDir dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+    // Why `userName` cannot name a file in the data folder, or nothing when it can.
+    static std::optional<QString> nameProblem(const QString& userName);
+
+    // The existence test: a regular file named "<name>.mdb" in any case of letters.
+    bool exists(const QString& userName) const;
+
+    // The path of the user's database: the existing file the existence test finds
+    // (the exact name first), otherwise "<name>.mdb" in the data folder.
+    QString databasePath(const QString& userName) const;
+
+    // The copy steps: the template, made writable for the copy and read-only again
+    // afterwards whatever happens, replaces the user's database atomically.
+    // Returns the reason on failure; the old database is then intact.
+    std::optional<QString> makeDatabase(const QString& userName) const;
+
+    QString templatePath() const { return dataFolder_.filePath(kTemplateName); }
+
+private:
+    std::optional<QString> findDatabase(const QString& userName) const;
+
+    QDir dataFolder_;
+};
