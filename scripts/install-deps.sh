@@ -7,6 +7,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libqt6sql6-sqlite
+    xvfb xauth
 )
 
 missing=()

@@ -1,5 +1,4 @@
-#include "app/app_context.h"
-#include "app/app_screens.h"
+#include "startup.h"
 
 #include <QApplication>
 
@@ -7,7 +6,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The data folder is the working directory; every file is found there by its bare name.
     AppContext context(QDir::current());
-    provideAppScreens(context);
-    context.screens.show(ScreenId::MainMenu);
+    startBrenlo(context);
     return application.exec();
 }

@@ -27,7 +27,6 @@ QPushButton* makeLargeButton(const QString& name, const QString& caption, QWidge
     QPushButton* button = makeButton(name, caption, parent);
     QFont font = button->font();
     font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
     button->setFont(font);
     button->setMinimumHeight(72);
     return button;
@@ -50,6 +49,7 @@ MainMenu::MainMenu(AppContext& context)
     userNameBox_ = new QLineEdit(frame);
     userNameBox_->setObjectName(QStringLiteral("Text1"));
     userNameBox_->setAccessibleName(QStringLiteral("User name"));
+    userNameBox_->setMinimumHeight(36);
     QPushButton* changeUser = makeButton(QStringLiteral("Command6"),
                                          QStringLiteral("<<<-CHANGE USER AND ENTER"), frame);
     QPushButton* summary =
@@ -71,7 +71,7 @@ MainMenu::MainMenu(AppContext& context)
     grid->addWidget(exit, 3, 0, 1, 2);
 
     auto* credit = new QLabel(
-        QStringLiteral("Brenlo Math Practice 2.5.1 \u2014 Practice Makes Perfect"), this);
+        QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
     credit->setObjectName(QStringLiteral("Label1"));
     credit->setAlignment(Qt::AlignCenter);
 
@@ -79,7 +79,7 @@ MainMenu::MainMenu(AppContext& context)
     layout->setContentsMargins(18, 18, 18, 12);
     layout->addWidget(frame);
     layout->addWidget(credit);
-    resize(560, 340);
+    resize(620, 360);
 
     connect(addSub, &QPushButton::clicked, this, [this] { openPractice(ScreenId::AddSubPractice); });
     connect(mulDiv, &QPushButton::clicked, this, [this] { openPractice(ScreenId::MulDivPractice); });

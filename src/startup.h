@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "app/app_screens.h"
+
+// Lets every subsystem provide its screens, then shows the main menu.
+inline QWidget* startBrenlo(AppContext& context) {
+    provideAppScreens(context);
+    return context.screens.show(ScreenId::MainMenu);
+}
