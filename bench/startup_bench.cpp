@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         << "  main menu:   " << Qt::fixed << qSetRealNumberPrecision(1) << ms << " ms, "
         << kb / 1024 << " MiB peak resident\n"
         << "  bare window: " << baseMs << " ms, " << baseKb / 1024 << " MiB peak resident\n"
-        << "  ratio:       " << qSetRealNumberPrecision(2) << ms / baseMs << "x time (goal <= 1.3), "
-        << kb / baseKb << "x memory (goal <= 1.4)\n";
+        << "  ratio:       " << qSetRealNumberPrecision(2) << ms / baseMs
+        << "x time (goal <= 1.3), " << kb / baseKb << "x memory (goal <= 1.4)\n";
     return 0;
 }

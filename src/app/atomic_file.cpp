@@ -28,7 +28,8 @@ std::optional<QString> writeFileAtomically(const QString& target, const QByteArr
     if (temporary.write(bytes) != bytes.size() || !temporary.flush())
         return temporary.errorString();
 #ifdef Q_OS_UNIX
-    if (::fsync(temporary.handle()) != 0) return QStringLiteral("the data could not be synced to disk");
+    if (::fsync(temporary.handle()) != 0)
+        return QStringLiteral("the data could not be synced to disk");
 #endif
     if (!temporary.setPermissions(permissions)) return temporary.errorString();
     temporary.close();

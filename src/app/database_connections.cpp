@@ -15,11 +15,14 @@ const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5
 const QString kWalSuffix = QStringLiteral("-wal");
 const QString kShmSuffix = QStringLiteral("-shm");
 
-QString absolute(const QString& filePath) { return QFileInfo(filePath).absoluteFilePath(); }
+QString absolute(const QString& filePath) {
+    return QFileInfo(filePath).absoluteFilePath();
+}
 
 // "mode=rw" keeps SQLite from creating an empty file in place of a missing database.
 QString uriFor(const QString& absolutePath) {
-    return QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/")) +
+    return QStringLiteral("file:") +
+           QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/")) +
            QStringLiteral("?mode=rw");
 }
 
@@ -43,7 +46,9 @@ DatabaseConnection& DatabaseConnection::operator=(DatabaseConnection&& other) no
     return *this;
 }
 
-DatabaseConnection::~DatabaseConnection() { release(); }
+DatabaseConnection::~DatabaseConnection() {
+    release();
+}
 
 bool DatabaseConnection::isOpen() const {
     return owner_ && owner_->files_.contains(name_) && database().isOpen();
@@ -87,7 +92,8 @@ void DatabaseConnections::releaseAll(const QString& filePath) {
     // a crash is recovered by opening the file once more.
     if (QFileInfo::exists(path + kWalSuffix)) {
         const DatabaseConnection recovery = open(path);
-        if (recovery.isOpen()) QSqlQuery(recovery.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        if (recovery.isOpen())
+            QSqlQuery(recovery.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
 }
 

@@ -50,8 +50,8 @@ MainMenu::MainMenu(AppContext& context)
     userNameBox_->setObjectName(QStringLiteral("Text1"));
     userNameBox_->setAccessibleName(QStringLiteral("User name"));
     userNameBox_->setMinimumHeight(36);
-    QPushButton* changeUser = makeButton(QStringLiteral("Command6"),
-                                         QStringLiteral("<<<-CHANGE USER AND ENTER"), frame);
+    QPushButton* changeUser =
+        makeButton(QStringLiteral("Command6"), QStringLiteral("<<<-CHANGE USER AND ENTER"), frame);
     QPushButton* summary =
         makeButton(QStringLiteral("Command4"), QStringLiteral("Score Summary"), frame);
     QPushButton* restore =
@@ -70,8 +70,8 @@ MainMenu::MainMenu(AppContext& context)
     grid->addWidget(restore, 2, 1);
     grid->addWidget(exit, 3, 0, 1, 2);
 
-    auto* credit = new QLabel(
-        QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
+    auto* credit =
+        new QLabel(QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
     credit->setObjectName(QStringLiteral("Label1"));
     credit->setAlignment(Qt::AlignCenter);
 
@@ -81,8 +81,10 @@ MainMenu::MainMenu(AppContext& context)
     layout->addWidget(credit);
     resize(620, 360);
 
-    connect(addSub, &QPushButton::clicked, this, [this] { openPractice(ScreenId::AddSubPractice); });
-    connect(mulDiv, &QPushButton::clicked, this, [this] { openPractice(ScreenId::MulDivPractice); });
+    connect(addSub, &QPushButton::clicked, this,
+            [this] { openPractice(ScreenId::AddSubPractice); });
+    connect(mulDiv, &QPushButton::clicked, this,
+            [this] { openPractice(ScreenId::MulDivPractice); });
     connect(summary, &QPushButton::clicked, this, &MainMenu::openSummary);
     connect(changeUser, &QPushButton::clicked, this,
             [this] { commands_->changeUser(this, userNameBox_->text()); });
@@ -106,7 +108,7 @@ void MainMenu::openPractice(ScreenId id) {
     if (!screen) return;
     const QString& user = context_.settings.userName();
     screen->setWindowTitle(id == ScreenId::AddSubPractice ? addSubWindowTitle(user)
-                                                           : mulDivWindowTitle(user));
+                                                          : mulDivWindowTitle(user));
     hide();
 }
 

@@ -4,7 +4,9 @@ Screens::~Screens() {
     for (auto& [id, screen] : screens_) delete screen.data();
 }
 
-void Screens::provide(ScreenId id, Factory factory) { factories_[id] = std::move(factory); }
+void Screens::provide(ScreenId id, Factory factory) {
+    factories_[id] = std::move(factory);
+}
 
 QWidget* Screens::find(ScreenId id) const {
     const auto it = screens_.find(id);

@@ -47,9 +47,13 @@ public:
     void destroy(ScreenId id);
 
     template <typename T>
-    T* find(ScreenId id) const { return qobject_cast<T*>(find(id)); }
+    T* find(ScreenId id) const {
+        return qobject_cast<T*>(find(id));
+    }
     template <typename T>
-    T* get(ScreenId id) { return qobject_cast<T*>(get(id)); }
+    T* get(ScreenId id) {
+        return qobject_cast<T*>(get(id));
+    }
 
 private:
     std::map<ScreenId, Factory> factories_;

@@ -6,13 +6,13 @@
 
 namespace {
 
-const QString kNoSuchUser = QStringLiteral(
-    "No such user in the database yet!  Please go to  Change User button to create");
+const QString kNoSuchUser =
+    QStringLiteral("No such user in the database yet!  Please go to  Change User button to create");
 const QString kUserExists = QStringLiteral(
     "User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed");
 const QString kOfferToCreate = QStringLiteral("No such user in the database yet!  Ok to create");
-const QString kUserCreated = QStringLiteral(
-    "User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
+const QString kUserCreated =
+    QStringLiteral("User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
 const QString kRestoreWarning = QStringLiteral(
     "Do this only you have problem retrieving record or if you want to reset the record to "
     "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY");
@@ -27,9 +27,9 @@ UserCommands::UserCommands(AppContext& context, QObject* parent)
 void UserCommands::loadSettings(QWidget* window) {
     const SettingsFile::ReadResult result = context_.settingsFile.read();
     if (!result.error.isEmpty()) {
-        context_.messages->inform(
-            window, QStringLiteral("The settings file \"%1\" could not be read: %2")
-                        .arg(SettingsFile::kFileName, result.error));
+        context_.messages->inform(window,
+                                  QStringLiteral("The settings file \"%1\" could not be read: %2")
+                                      .arg(SettingsFile::kFileName, result.error));
     } else if (result.missing || result.linesRead < SettingsFile::kLineCount) {
         qWarning().noquote() << SettingsFile::kFileName << "has" << result.linesRead
                              << "of its nine lines; the rest start empty";
@@ -45,8 +45,8 @@ bool UserCommands::requireCurrentUser(QWidget* window) {
 
 void UserCommands::changeUser(QWidget* window, const QString& typedName) {
     if (const auto problem = UserFiles::nameProblem(typedName)) {
-        context_.messages->inform(
-            window, *problem + QStringLiteral(" The current user stays as it was."));
+        context_.messages->inform(window,
+                                  *problem + QStringLiteral(" The current user stays as it was."));
         return;
     }
     StoredSettings changed = context_.settings.stored;
@@ -84,9 +84,9 @@ bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
     context_.databases.releaseAll(path);
     if (const auto error = context_.users.makeDatabase(userName)) {
         context_.messages->inform(
-            window, QStringLiteral("The database \"%1\" could not be made from \"%2\": %3")
-                        .arg(userName + UserFiles::kDatabaseSuffix, UserFiles::kTemplateName,
-                             *error));
+            window,
+            QStringLiteral("The database \"%1\" could not be made from \"%2\": %3")
+                .arg(userName + UserFiles::kDatabaseSuffix, UserFiles::kTemplateName, *error));
         return false;
     }
     context_.databases.discardLeftovers(path);

@@ -55,7 +55,9 @@ std::optional<QString> UserFiles::findDatabase(const QString& userName) const {
     return std::nullopt;
 }
 
-bool UserFiles::exists(const QString& userName) const { return findDatabase(userName).has_value(); }
+bool UserFiles::exists(const QString& userName) const {
+    return findDatabase(userName).has_value();
+}
 
 QString UserFiles::databasePath(const QString& userName) const {
     return dataFolder_.filePath(findDatabase(userName).value_or(userName + kDatabaseSuffix));

@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList args = application.arguments();
     QTextStream err(stderr);
-    if (args.size() != 3 || (args[2] != QLatin1String("read-only") &&
-                             args[2] != QLatin1String("writable"))) {
+    if (args.size() != 3 ||
+        (args[2] != QLatin1String("read-only") && args[2] != QLatin1String("writable"))) {
         err << "usage: make-score-database <file> <read-only|writable>\n";
         return 2;
     }

@@ -9,8 +9,8 @@ std::optional<QString> ScoreStore::store(const QString& databasePath, const Scor
     const DatabaseConnection connection = connections_.open(databasePath);
     if (!connection.isOpen()) return connection.error();
     QSqlQuery insert(connection.database());
-    insert.prepare(QStringLiteral(
-        "INSERT INTO score (sdate, score, speed, lvl, cat) VALUES (?, ?, ?, ?, ?)"));
+    insert.prepare(
+        QStringLiteral("INSERT INTO score (sdate, score, speed, lvl, cat) VALUES (?, ?, ?, ?, ?)"));
     insert.addBindValue(record.day.toString(Qt::ISODate));
     insert.addBindValue(record.score);
     insert.addBindValue(record.speed);

@@ -16,13 +16,13 @@
 
 namespace {
 
-const QString kNoSuchUser = QStringLiteral(
-    "No such user in the database yet!  Please go to  Change User button to create");
+const QString kNoSuchUser =
+    QStringLiteral("No such user in the database yet!  Please go to  Change User button to create");
 const QString kUserExists = QStringLiteral(
     "User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed");
 const QString kOfferToCreate = QStringLiteral("No such user in the database yet!  Ok to create");
-const QString kUserCreated = QStringLiteral(
-    "User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
+const QString kUserCreated =
+    QStringLiteral("User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
 const QString kRestoreWarning = QStringLiteral(
     "Do this only you have problem retrieving record or if you want to reset the record to "
     "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY");
@@ -37,7 +37,8 @@ struct Started {
         messages = scripted.get();
         context.messages = std::move(scripted);
         context.endProgram = [this] { ++endRequests; };
-        for (ScreenId id : {ScreenId::AddSubPractice, ScreenId::MulDivPractice, ScreenId::ScoringSummary})
+        for (ScreenId id :
+             {ScreenId::AddSubPractice, ScreenId::MulDivPractice, ScreenId::ScoringSummary})
             context.screens.provide(id, [] { return std::make_unique<QLabel>(); });
         provideAppScreens(context);
         menu = context.screens.show(ScreenId::MainMenu);
@@ -51,7 +52,9 @@ struct Started {
         userBox()->setText(name);
         button("Command6")->click();
     }
-    QString settingsUser() const { return SettingsFile(context.settingsFile).read().settings.userName; }
+    QString settingsUser() const {
+        return SettingsFile(context.settingsFile).read().settings.userName;
+    }
 
     AppContext context;
     ScriptedMessageBoxes* messages = nullptr;
@@ -191,8 +194,9 @@ private Q_SLOTS:
         QCOMPARE(app.context.settings.stored.awardSoundPaths[2], QStringLiteral("a2.mp3"));
 
         app.button("Command1")->click();
-        QVERIFY(app.context.screens.find(ScreenId::AddSubPractice)->windowTitle().endsWith(
-            QStringLiteral(" User: - BOB")));
+        QVERIFY(app.context.screens.find(ScreenId::AddSubPractice)
+                    ->windowTitle()
+                    .endsWith(QStringLiteral(" User: - BOB")));
     }
 
     void changeToANewUserAndCreateIt() {
@@ -206,7 +210,8 @@ private Q_SLOTS:
         QVERIFY(made.isFile());
         QVERIFY(made.isWritable());
         QCOMPARE(folder.recordCount(QStringLiteral("Zoë.mdb")), 0);
-        QVERIFY(!(QFileInfo(folder.path(UserFiles::kTemplateName)).permissions() & QFile::WriteOwner));
+        QVERIFY(
+            !(QFileInfo(folder.path(UserFiles::kTemplateName)).permissions() & QFile::WriteOwner));
         QCOMPARE(app.settingsUser(), QStringLiteral("Zoë"));
     }
 
@@ -297,9 +302,10 @@ private Q_SLOTS:
         const QString file = folder.path(QStringLiteral("Ann.mdb"));
         DatabaseConnection held = app.context.databases.open(file);
         ScoreStore store(app.context.databases);
-        QCOMPARE(store.store(file, {QDate(2026, 12, 6), 9, QStringLiteral("5"),
-                                    QStringLiteral("Easy"), QStringLiteral("Minus and Plus Practice program")}),
-                 std::nullopt);
+        QCOMPARE(
+            store.store(file, {QDate(2026, 12, 6), 9, QStringLiteral("5"), QStringLiteral("Easy"),
+                               QStringLiteral("Minus and Plus Practice program")}),
+            std::nullopt);
 
         app.button("Command5")->click();
         QCOMPARE(app.messages->texts().last(), kRestored);
@@ -307,8 +313,9 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(file + QStringLiteral("-wal")));
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 0);
         // The restored database takes new records.
-        QCOMPARE(store.store(file, {QDate(2026, 12, 6), 18, QStringLiteral("2"),
-                                    QStringLiteral("Normal"), QStringLiteral("Minus and Plus Practice program")}),
+        QCOMPARE(store.store(file,
+                             {QDate(2026, 12, 6), 18, QStringLiteral("2"), QStringLiteral("Normal"),
+                              QStringLiteral("Minus and Plus Practice program")}),
                  std::nullopt);
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 1);
     }
@@ -317,7 +324,8 @@ private Q_SLOTS:
         TestDataFolder folder;
         folder.writeSettings(QStringLiteral("Ann"));
         folder.makeUserDatabase(QStringLiteral("Ann"), 3);
-        QFile::setPermissions(folder.path(UserFiles::kTemplateName), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(folder.path(UserFiles::kTemplateName),
+                              QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(QFile::remove(folder.path(UserFiles::kTemplateName)));
         Started app(folder);
         app.button("Command5")->click();

@@ -47,12 +47,6 @@ private Q_SLOTS:
         screens.destroy(ScreenId::About);
         QCOMPARE(screens.find(ScreenId::About), nullptr);
     }
-
-    void aScreenNoSubsystemProvidesIsNotShown() {
-        Screens screens;
-        QCOMPARE(screens.show(ScreenId::ScoringSummary), nullptr);
-        QVERIFY(!screens.isVisible(ScreenId::ScoringSummary));
-    }
 };
 
 QTEST_MAIN(TestScreens)

@@ -10,10 +10,9 @@ namespace {
 constexpr QFile::Permissions kReadOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
 
 QFile::Permissions modeBits(const QString& path) {
-    return QFileInfo(path).permissions() &
-           (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-            QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
-            QFile::ExeOther);
+    return QFileInfo(path).permissions() & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                            QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }
 
 }  // namespace
@@ -64,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("slash") << QStringLiteral("../etc/x") << true;
         QTest::newRow("dot") << QStringLiteral(".") << true;
         QTest::newRow("dot dot") << QStringLiteral("..") << true;
-        QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b")) << true;
+        QTest::newRow("nul") << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"))
+                             << true;
         QTest::newRow("tab") << QStringLiteral("a\tb") << true;
         QTest::newRow("delete") << QString(QStringLiteral("a") + QChar(0x7f)) << true;
         QTest::newRow("too long") << QString(252, QLatin1Char('a')) << true;
@@ -96,7 +96,8 @@ private Q_SLOTS:
         QCOMPARE(users.makeDatabase(QStringLiteral("Ann")), std::nullopt);
 
         const QString made = folder.path(QStringLiteral("Ann.mdb"));
-        QCOMPARE(folder.readFile(QStringLiteral("Ann.mdb")), folder.readFile(UserFiles::kTemplateName));
+        QCOMPARE(folder.readFile(QStringLiteral("Ann.mdb")),
+                 folder.readFile(UserFiles::kTemplateName));
         QVERIFY(QFileInfo(made).isWritable());
         QCOMPARE(modeBits(made), kReadOnly | QFile::WriteOwner);
         QCOMPARE(modeBits(users.templatePath()), kReadOnly);
@@ -127,7 +128,8 @@ private Q_SLOTS:
     void missingTemplateIsReportedByName() {
         TestDataFolder folder;
         folder.makeUserDatabase(QStringLiteral("Ann"), 2);
-        QFile::setPermissions(folder.path(UserFiles::kTemplateName), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(folder.path(UserFiles::kTemplateName),
+                              QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(QFile::remove(folder.path(UserFiles::kTemplateName)));
         const auto error = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann"));
         QVERIFY(error.has_value());

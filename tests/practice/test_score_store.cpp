@@ -77,6 +77,16 @@ private Q_SLOTS:
         QCOMPARE(stored[1][3], hostile);
     }
 
+    void fileNamesWithUriCharactersWork() {
+        TestDataFolder folder;
+        const QString user = QStringLiteral("Ann #1? 100% & Zoë");
+        folder.makeUserDatabase(user);
+        DatabaseConnections connections;
+        ScoreStore store(connections);
+        QCOMPARE(store.store(folder.path(user + QStringLiteral(".mdb")), sheet(4)), std::nullopt);
+        QCOMPARE(folder.recordCount(user + QStringLiteral(".mdb")), 1);
+    }
+
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
         TestDataFolder folder;
         folder.makeUserDatabase(QStringLiteral("Ann"), 5);
@@ -149,7 +159,8 @@ private Q_SLOTS:
         QCOMPARE(createScoreDatabase(file), std::nullopt);
         QVERIFY(createScoreDatabase(file).has_value());  // never over an existing file
         DatabaseConnections connections;
-        QCOMPARE(pragma(connections, file, QStringLiteral("PRAGMA journal_mode")), QStringLiteral("wal"));
+        QCOMPARE(pragma(connections, file, QStringLiteral("PRAGMA journal_mode")),
+                 QStringLiteral("wal"));
         QCOMPARE(pragma(connections, file,
                         QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'")),
                  QStringLiteral("score_summary"));
@@ -159,7 +170,9 @@ private Q_SLOTS:
             "EXPLAIN QUERY PLAN SELECT avg(score) FROM score WHERE cat = 'x' AND lvl = 'y' "
             "AND speed = '5' AND sdate BETWEEN '2026-01-01' AND '2026-02-01'")));
         QVERIFY(plan.next());
-        QVERIFY2(plan.value(QStringLiteral("detail")).toString().contains(QStringLiteral("score_summary")),
+        QVERIFY2(plan.value(QStringLiteral("detail"))
+                     .toString()
+                     .contains(QStringLiteral("score_summary")),
                  qPrintable(plan.value(QStringLiteral("detail")).toString()));
     }
 };
