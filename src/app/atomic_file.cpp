@@ -20,10 +20,18 @@ std::filesystem::path nativePath(const QString& path) {
 
 }  // namespace
 
-std::optional<QString> writeFileAtomically(const QString& target, const QByteArray& bytes,
-                                           QFileDevice::Permissions permissions) {
+std::optional<QString> writeFileAtomically(const QString& target, const QByteArray& bytes) {
+    const QFileInfo existing(target);
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    if (existing.exists()) {
+        permissions = existing.permissions();
+        // Checked on the bits, since a rename would replace a read-only file anyway.
+        if (!(permissions & QFileDevice::WriteOwner))
+            return QStringLiteral("the file is read-only");
+    }
     // A short temporary name, so that a target name near the length limit still works.
-    QTemporaryFile temporary(QFileInfo(target).absolutePath() + QStringLiteral("/.brenlo-XXXXXX"));
+    QTemporaryFile temporary(existing.absolutePath() + QStringLiteral("/.brenlo-XXXXXX"));
     if (!temporary.open()) return temporary.errorString();
     if (temporary.write(bytes) != bytes.size() || !temporary.flush())
         return temporary.errorString();

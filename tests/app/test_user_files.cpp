@@ -106,8 +106,11 @@ private Q_SLOTS:
     void copyReplacesTheExistingDatabase() {
         TestDataFolder folder;
         folder.makeUserDatabase(QStringLiteral("Ann"), 3);
+        const QString existing = folder.path(QStringLiteral("Ann.mdb"));
+        QVERIFY(QFile::setPermissions(existing, QFile::ReadOwner | QFile::WriteOwner));
         const UserFiles users(folder.dir());
         QCOMPARE(users.makeDatabase(QStringLiteral("ANN")), std::nullopt);
+        QCOMPARE(modeBits(existing), QFile::ReadOwner | QFile::WriteOwner);
         // The case variant replaced the existing file rather than making a second one.
         QVERIFY(!QFile::exists(folder.path(QStringLiteral("ANN.mdb"))));
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 0);
@@ -123,6 +126,16 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(folder.path(QStringLiteral("Ann.mdb/keep"))).isDir());
         QCOMPARE(folder.dir().entryList(QDir::Files | QDir::Hidden),
                  QStringList({UserFiles::kTemplateName}));
+    }
+
+    void readOnlyDatabaseIsNotReplaced() {
+        TestDataFolder folder;
+        folder.makeUserDatabase(QStringLiteral("Ann"), 2);
+        QVERIFY(QFile::setPermissions(folder.path(QStringLiteral("Ann.mdb")), kReadOnly));
+        QVERIFY(UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann")).has_value());
+        QVERIFY(QFile::setPermissions(folder.path(QStringLiteral("Ann.mdb")),
+                                      kReadOnly | QFile::WriteOwner));
+        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 2);
     }
 
     void missingTemplateIsReportedByName() {
