@@ -18,7 +18,7 @@ namespace {
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(caption.simplified());
+    button->setAccessibleName(caption);
     button->setMinimumHeight(36);
     return button;
 }

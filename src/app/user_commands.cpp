@@ -83,10 +83,9 @@ bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
     const QString path = context_.users.databasePath(userName);
     context_.databases.releaseAll(path);
     if (const auto error = context_.users.makeDatabase(userName)) {
-        context_.messages->inform(
-            window,
-            QStringLiteral("The database \"%1\" could not be made from \"%2\": %3")
-                .arg(userName + UserFiles::kDatabaseSuffix, UserFiles::kTemplateName, *error));
+        context_.messages->inform(window,
+                                  QStringLiteral("The database \"%1\" could not be made: %2")
+                                      .arg(userName + UserFiles::kDatabaseSuffix, *error));
         return false;
     }
     context_.databases.discardLeftovers(path);
