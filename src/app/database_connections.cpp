@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <atomic>
+
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
@@ -69,7 +71,9 @@ DatabaseConnections::~DatabaseConnections() {
 
 DatabaseConnection DatabaseConnections::open(const QString& filePath) {
     const QString path = absolute(filePath);
-    const QString name = QStringLiteral("brenlo-%1").arg(++nextId_);
+    // Qt's connection names are process-wide, so they are counted process-wide too.
+    static std::atomic<quint64> lastId{0};
+    const QString name = QStringLiteral("brenlo-%1").arg(++lastId);
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);

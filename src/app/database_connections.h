@@ -57,5 +57,4 @@ private:
     void close(const QString& name);
 
     QHash<QString, QString> files_;  // connection name -> absolute file path
-    quint64 nextId_ = 0;
 };

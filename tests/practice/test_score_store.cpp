@@ -153,6 +153,18 @@ private Q_SLOTS:
         first = DatabaseConnection();  // releasing again is harmless
     }
 
+    void separateRegistriesNeverShareAConnection() {
+        TestDataFolder folder;
+        folder.makeUserDatabase(QStringLiteral("Ann"));
+        folder.makeUserDatabase(QStringLiteral("Bob"));
+        DatabaseConnections mine, theirs;
+        const DatabaseConnection ann = mine.open(folder.path(QStringLiteral("Ann.mdb")));
+        const DatabaseConnection bob = theirs.open(folder.path(QStringLiteral("Bob.mdb")));
+        QVERIFY(ann.isOpen() && bob.isOpen());
+        QVERIFY(ann.database().databaseName().contains(QStringLiteral("Ann.mdb")));
+        QVERIFY(bob.database().databaseName().contains(QStringLiteral("Bob.mdb")));
+    }
+
     void templateHasTheTableTheIndexAndWal() {
         TestDataFolder folder;
         const QString file = folder.path(QStringLiteral("fresh.mdb"));
