@@ -101,9 +101,13 @@ void DatabaseConnections::releaseAll(const QString& filePath) {
     }
 }
 
-void DatabaseConnections::discardLeftovers(const QString& filePath) {
+std::optional<QString> DatabaseConnections::replaceFile(
+    const QString& filePath, const std::function<std::optional<QString>()>& write) {
+    releaseAll(filePath);
+    if (auto error = write()) return error;
     const QString path = absolute(filePath);
     for (const QString& suffix : {kWalSuffix, kShmSuffix}) QFile::remove(path + suffix);
+    return std::nullopt;
 }
 
 int DatabaseConnections::openCount(const QString& filePath) const {

@@ -4,6 +4,9 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 class DatabaseConnections;
 
 // One open connection to a score database; released when it goes out of scope,
@@ -46,9 +49,11 @@ public:
     // write-ahead log back into it, so that the file can be replaced whole.
     void releaseAll(const QString& filePath);
 
-    // After the file was replaced: removes log files that belonged to the old one,
-    // so that SQLite never replays them into the new file.
-    static void discardLeftovers(const QString& filePath);
+    // Replaces a database file whole through `write`: every connection to it is
+    // released first, and the old file's log files go with it, so that SQLite never
+    // replays them into the new one. Returns what `write` reports on failure.
+    std::optional<QString> replaceFile(const QString& filePath,
+                                       const std::function<std::optional<QString>()>& write);
 
     int openCount(const QString& filePath) const;
 

@@ -46,15 +46,6 @@ public:
     QWidget* show(ScreenId id);
     void destroy(ScreenId id);
 
-    template <typename T>
-    T* find(ScreenId id) const {
-        return qobject_cast<T*>(find(id));
-    }
-    template <typename T>
-    T* get(ScreenId id) {
-        return qobject_cast<T*>(get(id));
-    }
-
 private:
     std::map<ScreenId, Factory> factories_;
     std::map<ScreenId, QPointer<QWidget>> screens_;

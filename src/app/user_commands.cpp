@@ -80,14 +80,11 @@ void UserCommands::restoreDatabase(QWidget* window) {
 }
 
 bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
-    const QString path = context_.users.databasePath(userName);
-    context_.databases.releaseAll(path);
-    if (const auto error = context_.users.makeDatabase(userName)) {
-        context_.messages->inform(window,
-                                  QStringLiteral("The database \"%1\" could not be made: %2")
-                                      .arg(userName + UserFiles::kDatabaseSuffix, *error));
-        return false;
-    }
-    context_.databases.discardLeftovers(path);
-    return true;
+    const auto error = context_.databases.replaceFile(context_.users.databasePath(userName), [&] {
+        return context_.users.makeDatabase(userName);
+    });
+    if (!error) return true;
+    context_.messages->inform(window, QStringLiteral("The database \"%1\" could not be made: %2")
+                                          .arg(userName + UserFiles::kDatabaseSuffix, *error));
+    return false;
 }

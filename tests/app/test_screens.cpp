@@ -22,7 +22,7 @@ private Q_SLOTS:
         QWidget* shown = screens.show(ScreenId::Help);
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(screens.show(ScreenId::Help), shown);
-        QCOMPARE(screens.get<QLabel>(ScreenId::Help), shown);
+        QCOMPARE(screens.get(ScreenId::Help), shown);
         QCOMPARE(created, 1);
 
         shown->hide();
