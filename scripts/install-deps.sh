@@ -7,6 +7,9 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools
     libqt6sql6-sqlite
+    libsdl2-mixer-dev timgm6mb-soundfont
+    libmp3lame-dev
+    poppler-utils
     xvfb xauth
 )
 

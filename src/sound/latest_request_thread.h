@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <thread>
+
+// One background thread that handles requests one at a time. A request that arrives while
+// another is being handled replaces any still waiting, since only the newest is worth doing.
+// The thread starts with the first request, so an object that is never asked costs nothing.
+class LatestRequestThread {
+public:
+    using Handler = std::function<void(const QString&)>;
+
+    // `finish` runs on the thread as it stops, so that what `handle` set up is torn down
+    // on the thread that set it up.
+    LatestRequestThread(Handler handle, std::function<void()> finish);
+    // Drops a waiting request, lets the current one complete, then runs `finish`.
+    ~LatestRequestThread() = default;
+
+    void request(const QString& value);
+
+private:
+    void run(std::stop_token stop);
+
+    const Handler handle_;
+    const std::function<void()> finish_;
+    std::mutex mutex_;
+    std::condition_variable_any wake_;
+    std::optional<QString> waiting_;
+    // Last, so that it is joined before the members the thread uses go away.
+    std::jthread thread_;
+};
