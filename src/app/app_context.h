@@ -1,11 +1,15 @@
 #pragma once
 
+#include "clock.h"
 #include "current_settings.h"
 #include "database_connections.h"
 #include "message_boxes.h"
+#include "random_source.h"
 #include "screens.h"
 #include "settings_file.h"
+#include "sound/audio_output.h"
 #include "user_files.h"
+#include "window_printer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +18,8 @@
 #include <memory>
 
 // What the screens share for the life of the process. The outside things
-// (message boxes, ending the program) are seams that tests replace.
+// (message boxes, clock, random source, printer, sound, ending the program) are
+// seams that tests replace.
 class AppContext {
 public:
     explicit AppContext(const QDir& dataFolder)
@@ -28,6 +33,11 @@ public:
     CurrentSettings settings;
     DatabaseConnections databases;
     std::unique_ptr<MessageBoxes> messages = std::make_unique<QtMessageBoxes>();
+    std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
+    std::unique_ptr<RandomSource> random = std::make_unique<StandardRandomSource>();
+    std::unique_ptr<WindowPrinter> printer =
+        std::make_unique<SystemWindowPrinter>(dataFolder.absolutePath());
+    std::unique_ptr<AudioOutput> audio = makeSystemAudioOutput();
     // Ends the program at once: no screen's own closing steps run.
     std::function<void()> endProgram = [] { QCoreApplication::quit(); };
     // Last, so that the screens go before what they use.

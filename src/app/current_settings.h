@@ -1,5 +1,7 @@
 #pragma once
 
+#include "level_parameters.h"
+
 #include <QString>
 
 #include <array>
@@ -15,8 +17,11 @@ struct StoredSettings {
 };
 
 // The process-wide current settings; one instance lives in the AppContext.
+// Only `stored` outlives the process.
 struct CurrentSettings {
     StoredSettings stored;
+    int speedMins = 0;  // minutes of the next countdown
+    LevelParameters levels;
 
     const QString& userName() const { return stored.userName; }
 };

@@ -79,7 +79,14 @@ DatabaseConnection DatabaseConnections::open(const QString& filePath) {
         QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
         db.setDatabaseName(uriFor(path));
         db.setConnectOptions(kOptions);
-        if (!db.open()) error = db.lastError().text();
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            // SQLite reads the file only on first use; this makes a damaged file fail here.
+            QSqlQuery probe(db);
+            if (!probe.exec(QStringLiteral("PRAGMA schema_version")))
+                error = probe.lastError().text();
+        }
     }
     if (!error.isEmpty()) {
         QSqlDatabase::removeDatabase(name);

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "app_title.h"
+#include "named_button.h"
 #include "user_commands.h"
 #include "window_titles.h"
 
@@ -16,11 +17,7 @@
 namespace {
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setMinimumHeight(36);
-    return button;
+    return makeNamedButton(name, caption, 36, parent);
 }
 
 QPushButton* makeLargeButton(const QString& name, const QString& caption, QWidget* parent) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <utility>
+
+class QWidget;
+
+// Prints an image of a window, with everything it shows, without a dialog.
+class WindowPrinter {
+public:
+    struct Result {
+        QString savedPdf;  // set when the page went to a PDF file instead of a printer
+        QString error;     // set when nothing could be printed or saved
+    };
+
+    virtual ~WindowPrinter() = default;
+    virtual Result print(QWidget& window) = 0;
+};
+
+// The default printer; when none is set up, a new PDF file in the data folder,
+// named by the date and time, that never replaces an earlier one.
+class SystemWindowPrinter final : public WindowPrinter {
+public:
+    explicit SystemWindowPrinter(QString dataFolder) : dataFolder_(std::move(dataFolder)) {}
+    Result print(QWidget& window) override;
+
+private:
+    QString dataFolder_;
+};
