@@ -2,9 +2,11 @@
 
 #include "app/app_context.h"
 #include "app/app_screens.h"
+#include "practice/practice_screens.h"
 
 // Lets every subsystem provide its screens, then shows the main menu.
 inline QWidget* startBrenlo(AppContext& context) {
     provideAppScreens(context);
+    providePracticeScreens(context);
     return context.screens.show(ScreenId::MainMenu);
 }

@@ -18,7 +18,10 @@ private Q_SLOTS:
             SettingsFile(folder.filePath(SettingsFile::kFileName)).read();
         QCOMPARE(settings.linesRead, 9);
         QVERIFY(!settings.settings.userName.isEmpty());
-        for (const QString& path : settings.settings.awardSoundPaths) QVERIFY(!path.isEmpty());
+        // Every award names a sound the folder holds, by a path relative to it.
+        for (const QString& path : settings.settings.awardSoundPaths)
+            QVERIFY2(QFileInfo(folder.filePath(path)).isFile() && QDir::isRelativePath(path),
+                     qPrintable(path));
 
         const UserFiles users(folder);
         QVERIFY(users.exists(settings.settings.userName));

@@ -47,6 +47,22 @@ int TestDataFolder::recordCount(const QString& fileName) const {
     return count.value(0).toInt();
 }
 
+QList<QStringList> TestDataFolder::rows(const QString& fileName) const {
+    DatabaseConnections connections;
+    const DatabaseConnection connection = connections.open(path(fileName));
+    QSqlQuery select(connection.database());
+    QList<QStringList> rows;
+    if (!select.exec(
+            QStringLiteral("SELECT sdate, score, speed, lvl, cat FROM score ORDER BY rowid")))
+        return rows;
+    while (select.next()) {
+        QStringList row;
+        for (int column = 0; column < 5; ++column) row.append(select.value(column).toString());
+        rows.append(row);
+    }
+    return rows;
+}
+
 void TestDataFolder::writeSettings(const QString& userName) const {
     writeFile(QStringLiteral("path.mpt"),
               "[Sound]\r\na0.wav\r\na1.mid\r\na2.mp3\r\na3.wav\r\na4.wav\r\n[User]\r\n" +

@@ -20,6 +20,8 @@ public:
     // A user database made from the schema, holding `records` rows.
     void makeUserDatabase(const QString& userName, int records = 0) const;
     int recordCount(const QString& fileName) const;
+    // Every row of the score table as text: sdate, score, speed, lvl, cat.
+    QList<QStringList> rows(const QString& fileName) const;
     void writeSettings(const QString& userName) const;
 
 private:

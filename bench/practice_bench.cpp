@@ -1,0 +1,124 @@
+// Practice screen figures:
+//   check: check-and-store of one sheet, over 1000 sheets into one database;
+//   open:  creation of a practice screen up to its first painted sheet, each in a
+//          fresh process started after the main menu is up.
+#include "startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Message boxes that return at once, so only the program's own work is timed.
+class SilentMessages final : public MessageBoxes {
+public:
+    void inform(QWidget*, const QString&, const QString&) override {}
+    bool confirm(QWidget*, const QString&) override { return true; }
+};
+
+class SilentAudio final : public AudioOutput {
+public:
+    void play(const QString&) override {}
+};
+
+void report(const char* what, QList<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    const auto at = [&samples](double q) { return samples[qsizetype(q * (samples.size() - 1))]; };
+    std::printf("%s: n=%lld median %.3f ms, p99 %.3f ms, max %.3f ms\n", what,
+                static_cast<long long>(samples.size()), at(0.5), at(0.99), samples.last());
+}
+
+// A data folder with the shipped template and one user, as the program would make it.
+bool prepare(QTemporaryDir& folder, const QString& shipped) {
+    return QFile::copy(shipped + "/Default User.mdk", folder.filePath("Default User.mdk")) &&
+           QFile::copy(shipped + "/Guest.mdb", folder.filePath("Guest.mdb")) &&
+           QFile::copy(shipped + "/path.mpt", folder.filePath("path.mpt"));
+}
+
+int checkAndStore(const QString& shipped, int sheets) {
+    QTemporaryDir folder;
+    if (!prepare(folder, shipped)) return 1;
+    AppContext context{QDir(folder.path())};
+    context.messages = std::make_unique<SilentMessages>();
+    context.audio = std::make_unique<SilentAudio>();
+    startBrenlo(context);
+    QWidget* screen = context.screens.show(ScreenId::AddSubPractice);
+    auto* start = screen->findChild<QPushButton*>("Command1");
+    auto* check = screen->findChild<QPushButton*>("Command3");
+    QList<double> samples;
+    for (int n = 0; n < sheets; ++n) {
+        start->click();
+        for (int i = 0; i < 18; i += 2)
+            screen->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i))->setText("12");
+        QElapsedTimer timer;
+        timer.start();
+        check->click();
+        samples.append(timer.nsecsElapsed() / 1e6);
+    }
+    report("check and store one sheet", samples);
+    return 0;
+}
+
+// One run: the main menu is up before the clock starts.
+int openOnce(const QString& shipped) {
+    QTemporaryDir folder;
+    if (!prepare(folder, shipped)) return 1;
+    AppContext context{QDir(folder.path())};
+    context.messages = std::make_unique<SilentMessages>();
+    startBrenlo(context);
+    QCoreApplication::processEvents();
+    QElapsedTimer timer;
+    struct FirstPaint : QObject {
+        QElapsedTimer* timer;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                std::printf("%lld\n", static_cast<long long>(timer->nsecsElapsed()));
+                std::fflush(stdout);
+                std::_Exit(0);
+            }
+            return false;
+        }
+    } probe;
+    probe.timer = &timer;
+    timer.start();
+    context.screens.get(ScreenId::AddSubPractice)
+        ->findChild<QWidget*>("sheet")
+        ->installEventFilter(&probe);
+    context.screens.show(ScreenId::AddSubPractice);
+    return QApplication::exec();
+}
+
+int openMany(const QString& self, const QString& shipped, int runs) {
+    QList<double> samples;
+    for (int n = 0; n < runs; ++n) {
+        QProcess run;
+        run.start(self, {QStringLiteral("open-once"), shipped});
+        if (!run.waitForFinished(30000)) return 1;
+        samples.append(run.readAllStandardOutput().trimmed().toLongLong() / 1e6);
+    }
+    report("open a practice screen to its first painted sheet", samples);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList args = application.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: %s check|open|open-once <data folder> [count]\n", argv[0]);
+        return 2;
+    }
+    const QString mode = args[1], shipped = args[2];
+    const int count = args.value(3, QStringLiteral("1000")).toInt();
+    if (mode == "check") return checkAndStore(shipped, count);
+    if (mode == "open") return openMany(QCoreApplication::applicationFilePath(), shipped, count);
+    return openOnce(shipped);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "practice_kind.h"
+
+#include "app/level_parameters.h"
+
+#include <QString>
+
+enum class Level { Easy, Normal, Difficult, MoreDifficult, SuperDifficult };
+
+// The name shown in a screen's level label and stored with each score.
+QString levelName(Level level);
+
+// What each choice of the addition/subtraction difficulty dialog assigns.
+void assignAddSubLevel(LevelParameters& levels, Level level);
+// What each choice of the multiplication/division difficulty dialog assigns; it
+// offers no Easy, which assigns nothing here.
+void assignMulDivLevel(LevelParameters& levels, Level level);
+// The multiplication/division screen's values for its first sheet.
+void assignMulDivLoad(LevelParameters& levels);
+// Start re-assigns the Normal values when a screen's level label reads "Normal".
+void assignNormalOnStart(PracticeKind kind, LevelParameters& levels);

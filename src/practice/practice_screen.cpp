@@ -1,0 +1,197 @@
+#include "practice_screen.h"
+
+#include "awards.h"
+#include "clock_texts.h"
+#include "countdown.h"
+#include "levels.h"
+#include "marking.h"
+#include "score_store.h"
+#include "sheet_view.h"
+
+#include "app/app_context.h"
+#include "app/window_titles.h"
+#include "sound/media_player.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kFirstSpeedMins = 15;
+const QString kTimeUp = QStringLiteral("Your time's up");
+
+}  // namespace
+
+PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
+    : context_(context),
+      kind_(kind),
+      controls_(buildPracticeControls(kind, this)),
+      menuActions_(buildPracticeMenus(kind, menuBar())),
+      countdown_(new Countdown(*context.clock, this)),
+      mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
+    const bool addSub = kind == PracticeKind::AdditionSubtraction;
+    setObjectName(addSub ? QStringLiteral("Form1") : QStringLiteral("Form2"));
+    const QString& user = context.settings.userName();
+    setWindowTitle(addSub ? addSubWindowTitle(user) : mulDivWindowTitle(user));
+
+    connect(controls_.start, &QPushButton::clicked, this, &PracticeScreen::start);
+    connect(controls_.check, &QPushButton::clicked, this, &PracticeScreen::checkButton);
+    connect(controls_.marking, &QPushButton::clicked, this, &PracticeScreen::checkRoutine);
+    connect(controls_.print, &QPushButton::clicked, this, &PracticeScreen::print);
+    connect(controls_.quit, &QPushButton::clicked, this, [this] { context_.endProgram(); });
+    if (controls_.hint)
+        connect(controls_.hint, &QPushButton::clicked, this,
+                [this] { context_.screens.show(ScreenId::MultiplicationTable); });
+    connect(menuActions_.at(MenuCommand::Exit), &QAction::triggered, this,
+            [this] { context_.endProgram(); });
+    connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
+    connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
+
+    openDatabase();
+    context.random->seed(quint64(context.clock->now().toMSecsSinceEpoch()));
+    LevelParameters& levels = context.settings.levels;
+    if (!addSub) {
+        controls_.scoreCount->setText(QStringLiteral("0"));
+        assignMulDivLoad(levels);
+    }
+    clearAnswers();
+    showOperands(addSub ? drawFirstAddSubSheet(*context.random)
+                        : drawSheet(kind, levels, *context.random));
+    setAnswersLocked(false);
+    context.settings.speedMins = kFirstSpeedMins;
+    armCountdown(kFirstSpeedMins);
+    controls_.speed->setText(QString::number(context.settings.speedMins));
+    controls_.level->setText(levelName(Level::Normal));
+}
+
+void PracticeScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    context_.endProgram();
+}
+
+// Only proves the user's database can be opened; every record opens it afresh.
+void PracticeScreen::openDatabase() {
+    const QString path = context_.users.databasePath(context_.settings.userName());
+    const DatabaseConnection connection = context_.databases.open(path);
+    if (!connection.isOpen())
+        context_.messages->inform(this, QStringLiteral("The score database \"%1\" could not be "
+                                                       "opened, so scores cannot be saved: %2")
+                                            .arg(path, connection.error()));
+}
+
+void PracticeScreen::start() {
+    controls_.scoreCount->setText(QStringLiteral("0"));
+    LevelParameters& levels = context_.settings.levels;
+    if (controls_.level->text() == levelName(Level::Normal)) assignNormalOnStart(kind_, levels);
+    clearAnswers();
+    showOperands(drawSheet(kind_, levels, *context_.random));
+    setAnswersLocked(false);
+    sheetRecorded_ = false;
+    armCountdown(context_.settings.speedMins);
+    controls_.speed->setText(QString::number(context_.settings.speedMins));
+}
+
+void PracticeScreen::checkButton() {
+    controls_.scoreCount->setText(QStringLiteral("0"));
+    countdown_->stop();
+    controls_.marking->click();
+    context_.screens.destroy(ScreenId::Speed);
+    storeRecordOnce();
+}
+
+// The check routine: the hidden Command2's click, run by the check button and the time-up.
+void PracticeScreen::checkRoutine() {
+    controls_.scoreCount->setText(QStringLiteral("0"));
+    setAnswersLocked(true);
+    const SheetView& sheet = *controls_.sheet;
+    std::array<QString, kOperandCount> operands;
+    for (int k = 0; k < kOperandCount; ++k) operands[k] = sheet.operand(k)->text();
+    std::array<QString, kProblemCount> answers;
+    for (int i = 0; i < kProblemCount; ++i) answers[i] = sheet.answer(i)->text();
+
+    const Marking marking = markSheet(kind_, operands, answers);
+    for (int i = 0; i < kProblemCount; ++i) {
+        sheet.correction(i)->setText(marking.corrections[i]);
+        sheet.mark(i)->setText(marking.right[i] ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    controls_.scoreCount->setText(QString::number(marking.count));
+
+    const int award = awardFor(int(leadingNumber(controls_.scoreCount->text())));
+    mediaPlayer_->play(context_.settings.stored.awardSoundPaths[award]);
+    context_.messages->inform(this, awardMessage(award));
+}
+
+void PracticeScreen::timeUp() {
+    countdown_->stop();
+    context_.messages->inform(this, kTimeUp);
+    setAnswersLocked(true);
+    controls_.marking->click();
+    storeRecordOnce();
+    countdown_->stop();
+}
+
+void PracticeScreen::print() {
+    const WindowPrinter::Result result = context_.printer->print(*this);
+    if (!result.error.isEmpty())
+        context_.messages->inform(this, result.error);
+    else if (!result.savedPdf.isEmpty())
+        context_.messages->inform(
+            this, QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
+                      .arg(result.savedPdf));
+}
+
+void PracticeScreen::showTick(const QDateTime& now, int minute) {
+    const QLocale locale;
+    controls_.date->setText(dateLabelText(now.date(), locale));
+    controls_.clock->setText(clockLabelText(now.time(), locale));
+    controls_.minute->setText(QString::number(minute));
+}
+
+void PracticeScreen::armCountdown(int minutes) {
+    controls_.endMinute->setText(QString::number(countdown_->arm(minutes)));
+}
+
+void PracticeScreen::showOperands(const SheetOperands& operands) {
+    const SheetView& sheet = *controls_.sheet;
+    for (int k = 0; k < kOperandCount; ++k) sheet.operand(k)->setText(QString::number(operands[k]));
+    for (int i = 0; i < kProblemCount; ++i)
+        sheet.answer(i)->setAccessibleDescription(QStringLiteral("%1 %2 %3")
+                                                      .arg(sheet.operand(2 * i)->text(),
+                                                           operationWordOf(kind_, i),
+                                                           sheet.operand(2 * i + 1)->text()));
+}
+
+void PracticeScreen::clearAnswers() {
+    const SheetView& sheet = *controls_.sheet;
+    for (int i = 0; i < kProblemCount; ++i) {
+        sheet.answer(i)->clear();
+        sheet.correction(i)->clear();
+        sheet.mark(i)->setText(QStringLiteral("0"));
+    }
+}
+
+void PracticeScreen::setAnswersLocked(bool locked) {
+    for (int i = 0; i < kProblemCount; ++i) controls_.sheet->answer(i)->setReadOnly(locked);
+}
+
+void PracticeScreen::storeRecordOnce() {
+    if (sheetRecorded_) return;
+    // A check before the first tick finds the date label still empty; today is what it would show.
+    const QDate day =
+        readDateLabel(controls_.date->text(), QLocale()).value_or(context_.clock->now().date());
+    const ScoreRecord record{day, int(leadingNumber(controls_.scoreCount->text())),
+                             controls_.speed->text(), controls_.level->text(),
+                             controls_.category->text()};
+    const QString path = context_.users.databasePath(context_.settings.userName());
+    if (const auto error = ScoreStore(context_.databases).store(path, record)) {
+        context_.messages->inform(
+            this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2")
+                      .arg(path, *error));
+        return;
+    }
+    sheetRecorded_ = true;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "practice_controls.h"
+#include "practice_kind.h"
+#include "practice_menus.h"
+#include "sheet.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+class AppContext;
+class Countdown;
+class MediaPlayer;
+
+// A practice screen (Form1 or Form2): one sheet of 18 problems, its countdown, its
+// marking and award, and the storing of its score. Created once and then only
+// hidden and shown again; its countdown runs on while it is hidden.
+class PracticeScreen final : public QMainWindow {
+    Q_OBJECT
+public:
+    PracticeScreen(AppContext& context, PracticeKind kind);
+
+    PracticeKind kind() const { return kind_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void openDatabase();
+    void start();
+    void checkButton();
+    void checkRoutine();
+    void timeUp();
+    void print();
+    void showTick(const QDateTime& now, int minute);
+    void armCountdown(int minutes);
+    void showOperands(const SheetOperands& operands);
+    void clearAnswers();
+    void setAnswersLocked(bool locked);
+    void storeRecordOnce();
+
+    AppContext& context_;
+    const PracticeKind kind_;
+    PracticeControls controls_;
+    std::map<MenuCommand, QAction*> menuActions_;
+    Countdown* countdown_;
+    MediaPlayer* mediaPlayer_;
+    // A sheet counts once in the averages however often it is checked.
+    bool sheetRecorded_ = false;
+};
