@@ -1,10 +1,10 @@
 #include "audio_output.h"
 #include "latest_request_thread.h"
+#include "sdl_music.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibrary>
 #include <QSet>
 #include <QtGlobal>
 
@@ -16,10 +16,17 @@ namespace {
 // reported once, and later plays do not try again.
 std::atomic<bool> noDevice{false};
 
-// FluidSynth takes any bytes as a MIDI song and only finds out while playing, in silence.
-bool isStandardMidiFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(4) == "MThd";
+void reportNoDevice(const QString& reason) {
+    if (!noDevice.exchange(true))
+        qWarning("No sound: the audio device cannot be opened: %s", qUtf8Printable(reason));
+}
+
+// The installed program keeps the module beside itself; programs run from the build
+// tree find it where the build put it.
+QString musicModulePath() {
+    const QString beside =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" BRENLO_SDL_MUSIC_FILE_NAME);
+    return QFile::exists(beside) ? beside : QStringLiteral(BRENLO_SDL_MUSIC_BUILD_PATH);
 }
 
 class SdlAudioOutput final : public AudioOutput {
@@ -28,84 +35,59 @@ public:
         : worker_([this](const QString& path) { playNow(path); }, [this] { close(); }) {}
 
     void play(const QString& filePath) override {
-        if (!noDevice) worker_.request(filePath);
+        if (noDevice) return;
+        if (modulePath_.isEmpty()) modulePath_ = musicModulePath();
+        worker_.request(filePath);
     }
 
 private:
-    // Everything below runs on the worker thread, which alone touches SDL.
+    // Everything below runs on the worker thread, which alone loads and calls the module.
 
     void playNow(const QString& path) {
-        stopMusic();
+        if (!loadModule()) return;
         if (path.isEmpty()) {
-            reportOnce(path, "no file is named");
+            stop_();
+            reportOnce(path, QStringLiteral("no file is named"));
             return;
         }
-        if (!openDevice()) return;
-        music_ = Mix_LoadMUS(QFile::encodeName(path).constData());
-        if (!music_) {
-            reportOnce(path, Mix_GetError());
-        } else if (Mix_GetMusicType(music_) == MUS_MID && !isStandardMidiFile(path)) {
-            reportOnce(path, "not a Standard MIDI File");
-            stopMusic();
-        } else if (Mix_PlayMusic(music_, 0) != 0) {
-            reportOnce(path, Mix_GetError());
-            stopMusic();
-        }
+        const SdlMusicResult result = play_(QFile::encodeName(path).constData());
+        if (result.outcome == kSdlMusicNoDevice)
+            reportNoDevice(QString::fromUtf8(result.reason));
+        else if (result.outcome == kSdlMusicNotPlayable)
+            reportOnce(path, QString::fromUtf8(result.reason));
     }
 
-    bool openDevice() {
-        if (deviceOpen_) return true;
-        if (noDevice) return false;
-        // SDL would otherwise take over SIGINT and SIGTERM, and they would no longer end the
-        // program.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            reportNoDevice();
-            return false;
-        }
-        if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-            reportNoDevice();
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return false;
-        }
-        deviceOpen_ = true;
-        return true;
-    }
-
-    void stopMusic() {
-        if (!music_) return;
-        Mix_HaltMusic();
-        Mix_FreeMusic(music_);
-        music_ = nullptr;
+    bool loadModule() {
+        if (play_) return true;
+        QLibrary module(modulePath_);
+        play_ = reinterpret_cast<SdlMusicPlay>(module.resolve(kSdlMusicPlaySymbol));
+        stop_ = reinterpret_cast<SdlMusicStop>(module.resolve(kSdlMusicStopSymbol));
+        close_ = reinterpret_cast<SdlMusicClose>(module.resolve(kSdlMusicCloseSymbol));
+        if (play_ && stop_ && close_) return true;
+        play_ = nullptr;
+        reportNoDevice(QStringLiteral("the sound module %1 cannot be loaded: %2")
+                           .arg(modulePath_, module.errorString()));
+        return false;
     }
 
     void close() {
-        stopMusic();
-        if (!deviceOpen_) return;
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        deviceOpen_ = false;
-    }
-
-    static void reportNoDevice() {
-        if (!noDevice.exchange(true)) {
-            qWarning("No sound: the audio device cannot be opened: %s", SDL_GetError());
-        }
+        if (close_) close_();
     }
 
     // A broken sound setting would otherwise fill the log on every award.
-    void reportOnce(const QString& path, const char* problem) {
+    void reportOnce(const QString& path, const QString& problem) {
         if (reportedPaths_.contains(path)) return;
         reportedPaths_.insert(path);
-        if (path.isEmpty()) {
-            qWarning("Sound not played: %s", problem);
-        } else {
-            qWarning("Sound not played: %s: %s", qUtf8Printable(path), problem);
-        }
+        if (path.isEmpty())
+            qWarning("Sound not played: %s", qUtf8Printable(problem));
+        else
+            qWarning("Sound not played: %s: %s", qUtf8Printable(path), qUtf8Printable(problem));
     }
 
-    bool deviceOpen_ = false;
-    Mix_Music* music_ = nullptr;
+    QString modulePath_;
+    SdlMusicPlay play_ = nullptr;
+    SdlMusicStop stop_ = nullptr;
+    SdlMusicClose close_ = nullptr;
     QSet<QString> reportedPaths_;
     // Last, so that the thread is stopped before the state it uses goes away.
     LatestRequestThread worker_;

@@ -3,6 +3,7 @@
 #include "app/app_screens.h"
 #include "app/app_title.h"
 #include "practice/practice_kind.h"
+#include "support/scripted_random.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -111,6 +112,24 @@ private slots:
         PracticeRig::label(screen, "Label11")->setText(QStringLiteral("Super Difficult"));
         QVERIFY(screen->sizeHint().width() <= 800);
         QVERIFY(screen->sizeHint().height() <= 570);
+    }
+
+    // Each screen seeds the one random source from the clock when it is created;
+    // Start draws on without seeding again.
+    void seededFromTheClockOnce() {
+        auto* random = PracticeRig::install<ScriptedRandom>(rig->context.random);
+        random->fractions = QList<float>(36, 0.5f);
+        QWidget* screen = rig->open(PracticeKind::AdditionSubtraction);
+        QCOMPARE(random->seeds, QList<quint64>{quint64(rig->clock->now().toMSecsSinceEpoch())});
+        QCOMPARE(random->drawn, 36);
+        QCOMPARE(PracticeRig::text(screen, "num1_0"), QStringLiteral("15"));
+        QCOMPARE(PracticeRig::text(screen, "num1_35"), QStringLiteral("60"));
+        PracticeRig::click(screen, "Command1");
+        QCOMPARE(random->seeds.size(), 1);
+        QCOMPARE(random->drawn, 72);
+        rig->open(PracticeKind::MultiplicationDivision);
+        QCOMPARE(random->seeds.size(), 2);
+        QCOMPARE(random->drawn, 72 + 27);
     }
 
     void tabOrder_data() { addKinds(); }
