@@ -117,6 +117,7 @@ void PracticeScreen::checkRoutine() {
     for (int i = 0; i < kProblemCount; ++i) {
         sheet.correction(i)->setText(marking.corrections[i]);
         sheet.mark(i)->setText(marking.right[i] ? QStringLiteral("1") : QStringLiteral("0"));
+        describeProblem(i);
     }
     controls_.scoreCount->setText(QString::number(marking.count));
 
@@ -158,11 +159,18 @@ void PracticeScreen::armCountdown(int minutes) {
 void PracticeScreen::showOperands(const SheetOperands& operands) {
     const SheetView& sheet = *controls_.sheet;
     for (int k = 0; k < kOperandCount; ++k) sheet.operand(k)->setText(QString::number(operands[k]));
-    for (int i = 0; i < kProblemCount; ++i)
-        sheet.answer(i)->setAccessibleDescription(QStringLiteral("%1 %2 %3")
-                                                      .arg(sheet.operand(2 * i)->text(),
-                                                           operationWordOf(kind_, i),
-                                                           sheet.operand(2 * i + 1)->text()));
+    for (int i = 0; i < kProblemCount; ++i) describeProblem(i);
+}
+
+// Tells a screen reader the problem behind each answer box, and its correction.
+void PracticeScreen::describeProblem(int i) {
+    const SheetView& sheet = *controls_.sheet;
+    QString description = QStringLiteral("%1 %2 %3")
+                              .arg(sheet.operand(2 * i)->text(), operationWordOf(kind_, i),
+                                   sheet.operand(2 * i + 1)->text());
+    const QString correction = sheet.correction(i)->text();
+    if (!correction.isEmpty()) description += QStringLiteral(", the right answer is ") + correction;
+    sheet.answer(i)->setAccessibleDescription(description);
 }
 
 void PracticeScreen::clearAnswers() {

@@ -36,6 +36,7 @@ private:
     void showTick(const QDateTime& now, int minute);
     void armCountdown(int minutes);
     void showOperands(const SheetOperands& operands);
+    void describeProblem(int i);
     void clearAnswers();
     void setAnswersLocked(bool locked);
     void storeRecordOnce();

@@ -107,6 +107,25 @@ private slots:
             QVERIFY(screen->findChild<QWidget*>(QStringLiteral("Line%1").arg(line)));
         QCOMPARE(screen->findChild<QPushButton*>("Command6") != nullptr, !addSub);
         QVERIFY(screen->findChild<QObject*>("MediaPlayer1"));
+        QCOMPARE(PracticeRig::answer(screen, 9)->accessibleDescription(),
+                 QStringLiteral("%1 %2 %3")
+                     .arg(PracticeRig::text(screen, "num1_18"),
+                          addSub ? QStringLiteral("plus") : QStringLiteral("times"),
+                          PracticeRig::text(screen, "num1_19")));
+
+        const auto points = [screen](const char* name) {
+            return screen->findChild<QWidget*>(name)->font().pointSizeF();
+        };
+        QCOMPARE(points("Label3_0"), 18.0);
+        QCOMPARE(points("num1_0"), 13.5);
+        QCOMPARE(points("Text1_0"), 9.75);
+        QVERIFY(PracticeRig::answer(screen, 0)->font().bold());
+        QCOMPARE(points("ans1_0"), 9.75);
+        QCOMPARE(points("Label29"), 18.0);
+        QCOMPARE(points("Label2"), 12.0);
+        QCOMPARE(PracticeRig::label(screen, "Label2")->palette().color(QPalette::WindowText),
+                 QColor(0, 128, 0));
+        QCOMPARE(PracticeRig::label(screen, "Label60")->font().styleHint(), QFont::Serif);
 
         // The longest level name must fit too; the title bar takes some 30 pixels.
         PracticeRig::label(screen, "Label11")->setText(QStringLiteral("Super Difficult"));
@@ -207,6 +226,9 @@ private slots:
             QCOMPARE(correction->palette().color(QPalette::WindowText), QColor(Qt::red));
             QCOMPARE(PracticeRig::text(screen, QStringLiteral("sc_%1").arg(i)),
                      right.contains(i) ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(PracticeRig::answer(screen, i)->accessibleDescription().endsWith(
+                         QStringLiteral(", the right answer is ") + expected),
+                     !right.contains(i));
         }
         QCOMPARE(rig->messages->texts(), QStringList{QStringLiteral("Excellent, ready for more?")});
         QCOMPARE(rig->audio->played,
