@@ -61,7 +61,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     clearAnswers();
     showOperands(addSub ? drawFirstAddSubSheet(*context.random)
                         : drawSheet(kind, levels, *context.random));
-    setAnswersLocked(false);
+    controls_.sheet->setAnswersLocked(false);
     context.settings.speedMins = kFirstSpeedMins;
     armCountdown(kFirstSpeedMins);
     controls_.speed->setText(QString::number(context.settings.speedMins));
@@ -89,7 +89,7 @@ void PracticeScreen::start() {
     if (controls_.level->text() == levelName(Level::Normal)) assignNormalOnStart(kind_, levels);
     clearAnswers();
     showOperands(drawSheet(kind_, levels, *context_.random));
-    setAnswersLocked(false);
+    controls_.sheet->setAnswersLocked(false);
     sheetRecorded_ = false;
     armCountdown(context_.settings.speedMins);
     controls_.speed->setText(QString::number(context_.settings.speedMins));
@@ -106,7 +106,7 @@ void PracticeScreen::checkButton() {
 // The check routine: the hidden Command2's click, run by the check button and the time-up.
 void PracticeScreen::checkRoutine() {
     controls_.scoreCount->setText(QStringLiteral("0"));
-    setAnswersLocked(true);
+    controls_.sheet->setAnswersLocked(true);
     const SheetView& sheet = *controls_.sheet;
     std::array<QString, kOperandCount> operands;
     for (int k = 0; k < kOperandCount; ++k) operands[k] = sheet.operand(k)->text();
@@ -129,7 +129,7 @@ void PracticeScreen::checkRoutine() {
 void PracticeScreen::timeUp() {
     countdown_->stop();
     context_.messages->inform(this, kTimeUp);
-    setAnswersLocked(true);
+    controls_.sheet->setAnswersLocked(true);
     controls_.marking->click();
     storeRecordOnce();
     countdown_->stop();
@@ -180,10 +180,6 @@ void PracticeScreen::clearAnswers() {
         sheet.correction(i)->clear();
         sheet.mark(i)->setText(QStringLiteral("0"));
     }
-}
-
-void PracticeScreen::setAnswersLocked(bool locked) {
-    for (int i = 0; i < kProblemCount; ++i) controls_.sheet->answer(i)->setReadOnly(locked);
 }
 
 void PracticeScreen::storeRecordOnce() {

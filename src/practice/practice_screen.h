@@ -38,7 +38,6 @@ private:
     void showOperands(const SheetOperands& operands);
     void describeProblem(int i);
     void clearAnswers();
-    void setAnswersLocked(bool locked);
     void storeRecordOnce();
 
     AppContext& context_;

@@ -94,6 +94,15 @@ SheetView::SheetView(PracticeKind kind, QWidget* parent) : QWidget(parent) {
     }
 }
 
+void SheetView::setAnswersLocked(bool locked) {
+    QPalette palette = this->palette();
+    if (locked) palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    for (QLineEdit* answer : answers_) {
+        answer->setReadOnly(locked);
+        answer->setPalette(palette);
+    }
+}
+
 void SheetView::paintEvent(QPaintEvent*) {
     // The vertical rules; the horizontal ones are the Line frames.
     QPainter painter(this);

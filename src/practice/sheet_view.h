@@ -22,6 +22,9 @@ public:
     QLabel* correction(int problem) const { return corrections_[problem]; }
     QLabel* mark(int problem) const { return marks_[problem]; }
 
+    // Locked boxes cannot be edited, and look it, so a child sees the sheet is over.
+    void setAnswersLocked(bool locked);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
