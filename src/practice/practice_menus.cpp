@@ -57,10 +57,10 @@ const std::initializer_list<Menu> kMenus = {
 std::map<MenuCommand, QAction*> buildPracticeMenus(PracticeKind kind, QMenuBar* bar) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     std::map<MenuCommand, QAction*> actions;
-    for (const Menu& spec : kMenus) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(spec.caption));
-        menu->setObjectName(QString::fromLatin1(addSub ? spec.addSubName : spec.mulDivName));
-        for (const Item& item : spec.items) {
+    for (const Menu& entry : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromLatin1(entry.caption));
+        menu->setObjectName(QString::fromLatin1(addSub ? entry.addSubName : entry.mulDivName));
+        for (const Item& item : entry.items) {
             QAction* action = menu->addAction(
                 QString::fromLatin1(addSub ? item.addSubCaption : item.mulDivCaption));
             action->setObjectName(QString::fromLatin1(addSub ? item.addSubName : item.mulDivName));

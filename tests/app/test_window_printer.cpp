@@ -139,23 +139,6 @@ private Q_SLOTS:
         QVERIFY(countIn(typedPages[0], rightHalf, isBlack) > 20);
     }
 
-    void aTallWindowFitsThePageHeightCentred() {
-        QTemporaryDir data;
-        QWidget tall;
-        addBlock(&tall, QRect(0, 0, 100, 600), Qt::black);
-        tall.setFixedSize(100, 600);
-        tall.show();
-        const WindowPrinter::Result result = SystemWindowPrinter(data.path()).print(tall);
-        QCOMPARE(result.error, QString());
-        const QList<QImage> pages = rasterise(result.savedPdf);
-        QCOMPARE(pages.size(), 1);
-        const QRect printed = boundsOf(pages[0], isBlack);
-        QVERIFY(printed.height() > pages[0].height() * 3 / 4);
-        QVERIFY(qAbs(printed.height() - 6 * printed.width()) <= 12);
-        QVERIFY(qAbs(printed.left() + printed.right() + 1 - pages[0].width()) <= 2);
-        QVERIFY(printed.top() < pages[0].height() / 10);
-    }
-
     void aNewPrintNeverOverwritesAnEarlierOne() {
         QTemporaryDir data;
         SampleWindow sample;
