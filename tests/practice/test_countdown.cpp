@@ -7,13 +7,23 @@
 
 namespace {
 
-// Moves the clock to `time` and ticks; true when that tick was the time-up.
-bool tickAt(FakeClock& clock, Countdown& countdown, QSignalSpy& timeUps, QTime time) {
-    clock.setTime(time);
-    const qsizetype before = timeUps.count();
-    countdown.tick();
-    return timeUps.count() > before;
-}
+// A countdown on a clock that stands still until a tick moves it.
+struct Rig {
+    explicit Rig(QTime now) : clock(QDateTime(QDate(2026, 12, 6), now)) {}
+
+    // Moves the clock to `time` and ticks; true when that tick was the time-up.
+    bool tickAt(QTime time) {
+        clock.setTime(time);
+        const qsizetype before = timeUps.count();
+        countdown.tick();
+        return timeUps.count() > before;
+    }
+
+    FakeClock clock;
+    Countdown countdown{clock, nullptr};
+    QSignalSpy timeUps{&countdown, &Countdown::timeUp};
+    QSignalSpy ticks{&countdown, &Countdown::ticked};
+};
 
 const QList<QDate> kDays = {QDate(2026, 12, 6), QDate(1999, 1, 31), QDate(2031, 7, 4),
                             QDate(2100, 2, 28), QDate(2000, 2, 29)};
@@ -31,52 +41,43 @@ private slots:
     }
 
     void endsOnTheEndMinuteAcrossTheHour() {
-        FakeClock clock(QDateTime(QDate(2026, 12, 6), QTime(10, 50, 30)));
-        Countdown countdown(clock, nullptr);
-        QSignalSpy timeUps(&countdown, &Countdown::timeUp);
-        QSignalSpy ticks(&countdown, &Countdown::ticked);
-        QCOMPARE(countdown.arm(15), 5);
-        QVERIFY(countdown.isRunning());
-        QVERIFY(!tickAt(clock, countdown, timeUps, QTime(10, 55, 0)));
-        QVERIFY(!tickAt(clock, countdown, timeUps, QTime(11, 4, 59)));
-        QVERIFY(tickAt(clock, countdown, timeUps, QTime(11, 5, 0)));
-        QCOMPARE(ticks.count(), 3);
-        QCOMPARE(ticks.last().at(1).toInt(), 5);
+        Rig rig(QTime(10, 50, 30));
+        QCOMPARE(rig.countdown.arm(15), 5);
+        QVERIFY(rig.countdown.isRunning());
+        QVERIFY(!rig.tickAt(QTime(10, 55, 0)));
+        QVERIFY(!rig.tickAt(QTime(11, 4, 59)));
+        QVERIFY(rig.tickAt(QTime(11, 5, 0)));
+        QCOMPARE(rig.ticks.count(), 3);
+        QCOMPARE(rig.ticks.last().at(1).toInt(), 5);
     }
 
     // Only minutes count: a start late in a minute loses most of that minute.
     void minutesNotSeconds() {
         for (QTime started : {QTime(10, 0, 59), QTime(10, 0, 0)}) {
-            FakeClock clock(QDateTime(QDate(2026, 12, 6), started));
-            Countdown countdown(clock, nullptr);
-            QSignalSpy timeUps(&countdown, &Countdown::timeUp);
-            countdown.arm(2);
-            QVERIFY(!tickAt(clock, countdown, timeUps, QTime(10, 1, 59)));
-            QVERIFY(tickAt(clock, countdown, timeUps, QTime(10, 2, 0)));
+            Rig rig(started);
+            rig.countdown.arm(2);
+            QVERIFY(!rig.tickAt(QTime(10, 1, 59)));
+            QVERIFY(rig.tickAt(QTime(10, 2, 0)));
         }
     }
 
     void stoppedCountdownNeverEnds() {
-        FakeClock clock;
-        Countdown countdown(clock, nullptr);
-        QSignalSpy timeUps(&countdown, &Countdown::timeUp);
-        countdown.arm(5);
-        countdown.stop();
-        QVERIFY(!countdown.isRunning());
-        QVERIFY(!tickAt(clock, countdown, timeUps, QTime(10, 5, 0)));
+        Rig rig(QTime(10, 0, 0));
+        rig.countdown.arm(5);
+        rig.countdown.stop();
+        QVERIFY(!rig.countdown.isRunning());
+        QVERIFY(!rig.tickAt(QTime(10, 5, 0)));
         // Re-arming starts from the present minute, not the old end minute.
-        clock.setTime(QTime(10, 7, 0));
-        QCOMPARE(countdown.arm(5), 12);
-        QVERIFY(!tickAt(clock, countdown, timeUps, QTime(10, 5, 0)));
-        QVERIFY(tickAt(clock, countdown, timeUps, QTime(10, 12, 0)));
+        rig.clock.setTime(QTime(10, 7, 0));
+        QCOMPARE(rig.countdown.arm(5), 12);
+        QVERIFY(!rig.tickAt(QTime(10, 5, 0)));
+        QVERIFY(rig.tickAt(QTime(10, 12, 0)));
     }
 
     void timerTicksEverySecond() {
-        FakeClock clock;
-        Countdown countdown(clock, nullptr);
-        QSignalSpy ticks(&countdown, &Countdown::ticked);
-        countdown.arm(15);
-        QVERIFY(ticks.wait(3000));
+        Rig rig(QTime(10, 0, 0));
+        rig.countdown.arm(15);
+        QVERIFY(rig.ticks.wait(3000));
     }
 
     // The date label holds the date stored with a score, so it must read back as
