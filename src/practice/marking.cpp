@@ -26,7 +26,7 @@ double leadingNumber(const QString& text) {
 }
 
 QString decimalText(double value) {
-    if (value == 0.0) return QStringLiteral("0");
+    // Qt writes a negative zero, as 0 times -25 gives, as "0".
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
