@@ -26,11 +26,11 @@ QFont boxFont() {
     return font;
 }
 
-QLineEdit* makeBox(int row, int column, QWidget* parent) {
+QLineEdit* makeBox(int row, int column, const QFont& font, QWidget* parent) {
     auto* box = new QLineEdit(QString::number(row * column), parent);
     box->setObjectName(QStringLiteral("Text1_%1").arg((row - 1) * kSide + column - 1));
     box->setAccessibleName(accessibleNameFor(row, column));
-    box->setFont(boxFont());
+    box->setFont(font);
     box->setAlignment(Qt::AlignCenter);
     box->setFixedSize(48, 32);
     QPalette palette = box->palette();
@@ -50,7 +50,8 @@ MultiplicationTable::MultiplicationTable(QWidget* parent) : QWidget(parent) {
     grid->setSpacing(6);
     grid->setContentsMargins(16, 16, 16, 16);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    const QFont font = boxFont();
     for (int row = 1; row <= kSide; ++row)
         for (int column = 1; column <= kSide; ++column)
-            grid->addWidget(makeBox(row, column, this), row - 1, column - 1);
+            grid->addWidget(makeBox(row, column, font, this), row - 1, column - 1);
 }

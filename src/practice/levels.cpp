@@ -65,15 +65,8 @@ void assignMulDivLoad(LevelParameters& levels) {
 }
 
 void assignNormalOnStart(PracticeKind kind, LevelParameters& levels) {
-    if (kind == PracticeKind::AdditionSubtraction) {
-        levels.subRange = 10;
-        levels.numBase = 10;
-        levels.addRange = 10;
-        levels.addOffset = 0;
-    } else {
-        levels.dividendBase = 0;
-        levels.divisorBase = 0;
-        levels.factorOffset = 0;
-        levels.addRange = 10;
-    }
+    if (kind == PracticeKind::AdditionSubtraction)
+        assignAddSubLevel(levels, Level::Normal);
+    else
+        assignMulDivLevel(levels, Level::Normal);
 }

@@ -19,18 +19,16 @@ inline QString categoryOf(PracticeKind kind) {
                : QStringLiteral("Multiply and Divide Practice program");
 }
 
-// The operator sign of problem `index`.
-inline QString signOf(PracticeKind kind, int index) {
-    const bool first = index < kFirstSecondOperation;
-    if (kind == PracticeKind::AdditionSubtraction)
-        return first ? QStringLiteral("-") : QStringLiteral("+");
-    return first ? QStringLiteral("\u00F7") : QStringLiteral("*");
-}
+struct Operation {
+    QStringView sign;
+    QStringView word;  // for screen readers
+};
 
-// The operation of problem `index` in words, for screen readers.
-inline QString operationWordOf(PracticeKind kind, int index) {
-    const bool first = index < kFirstSecondOperation;
-    if (kind == PracticeKind::AdditionSubtraction)
-        return first ? QStringLiteral("minus") : QStringLiteral("plus");
-    return first ? QStringLiteral("divided by") : QStringLiteral("times");
+// The operation of problem `index`.
+inline Operation operationOf(PracticeKind kind, int index) {
+    static constexpr Operation kOperations[2][2] = {
+        {{u"-", u"minus"}, {u"+", u"plus"}},
+        {{u"\u00F7", u"divided by"}, {u"*", u"times"}},
+    };
+    return kOperations[int(kind)][index < kFirstSecondOperation ? 0 : 1];
 }

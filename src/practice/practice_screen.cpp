@@ -5,6 +5,7 @@
 #include "countdown.h"
 #include "levels.h"
 #include "marking.h"
+#include "practice_menus.h"
 #include "score_store.h"
 #include "sheet_view.h"
 
@@ -30,7 +31,6 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     : context_(context),
       kind_(kind),
       controls_(buildPracticeControls(kind, this)),
-      menuActions_(buildPracticeMenus(kind, menuBar())),
       countdown_(new Countdown(*context.clock, this)),
       mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
@@ -46,7 +46,8 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     if (controls_.hint)
         connect(controls_.hint, &QPushButton::clicked, this,
                 [this] { context_.screens.show(ScreenId::MultiplicationTable); });
-    connect(menuActions_.at(MenuCommand::Exit), &QAction::triggered, this,
+    const std::map<MenuCommand, QAction*> menuActions = buildPracticeMenus(kind, menuBar());
+    connect(menuActions.at(MenuCommand::Exit), &QAction::triggered, this,
             [this] { context_.endProgram(); });
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
@@ -165,9 +166,10 @@ void PracticeScreen::showOperands(const SheetOperands& operands) {
 // Tells a screen reader the problem behind each answer box, and its correction.
 void PracticeScreen::describeProblem(int i) {
     const SheetView& sheet = *controls_.sheet;
-    QString description = QStringLiteral("%1 %2 %3")
-                              .arg(sheet.operand(2 * i)->text(), operationWordOf(kind_, i),
-                                   sheet.operand(2 * i + 1)->text());
+    QString description =
+        QStringLiteral("%1 %2 %3")
+            .arg(sheet.operand(2 * i)->text(), operationOf(kind_, i).word.toString(),
+                 sheet.operand(2 * i + 1)->text());
     const QString correction = sheet.correction(i)->text();
     if (!correction.isEmpty()) description += QStringLiteral(", the right answer is ") + correction;
     sheet.answer(i)->setAccessibleDescription(description);

@@ -2,12 +2,9 @@
 
 #include "practice_controls.h"
 #include "practice_kind.h"
-#include "practice_menus.h"
 #include "sheet.h"
 
 #include <QMainWindow>
-
-#include <map>
 
 class AppContext;
 class Countdown;
@@ -43,7 +40,6 @@ private:
     AppContext& context_;
     const PracticeKind kind_;
     PracticeControls controls_;
-    std::map<MenuCommand, QAction*> menuActions_;
     Countdown* countdown_;
     MediaPlayer* mediaPlayer_;
     // A sheet counts once in the averages however often it is checked.

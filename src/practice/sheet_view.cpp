@@ -57,7 +57,7 @@ SheetView::SheetView(PracticeKind kind, QWidget* parent) : QWidget(parent) {
         const int y = (i / kColumns) * kCellHeight + kHeavyRule;
         const int operandRight = x + kCellWidth - kHeavyRule - 14;
 
-        auto* sign = new QLabel(signOf(kind, i), this);
+        auto* sign = new QLabel(operationOf(kind, i).sign.toString(), this);
         sign->setObjectName(QStringLiteral("Label3_%1").arg(i));
         sign->setFont(signFont);
         sign->setGeometry(x + 8, y + 34, 30, 34);

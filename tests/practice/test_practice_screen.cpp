@@ -85,7 +85,7 @@ private slots:
             QVERIFY(!answer->accessibleName().isEmpty());
             QVERIFY(PracticeRig::text(screen, QStringLiteral("ans1_%1").arg(i)).isEmpty());
             QCOMPARE(PracticeRig::text(screen, QStringLiteral("Label3_%1").arg(i)),
-                     signOf(kind, i));
+                     operationOf(kind, i).sign.toString());
             QVERIFY(PracticeRig::label(screen, QStringLiteral("sc_%1").arg(i))->isHidden());
             const int top = PracticeRig::operand(screen, 2 * i);
             const int bottom = PracticeRig::operand(screen, 2 * i + 1);

@@ -38,29 +38,30 @@ void TestDataFolder::makeUserDatabase(const QString& userName, int records) cons
     }
 }
 
-int TestDataFolder::recordCount(const QString& fileName) const {
+std::optional<QList<QStringList>> TestDataFolder::readRows(const QString& fileName) const {
     DatabaseConnections connections;
     const DatabaseConnection connection = connections.open(path(fileName));
-    if (!connection.isOpen()) return -1;
-    QSqlQuery count(connection.database());
-    if (!count.exec(QStringLiteral("SELECT count(*) FROM score")) || !count.next()) return -1;
-    return count.value(0).toInt();
-}
-
-QList<QStringList> TestDataFolder::rows(const QString& fileName) const {
-    DatabaseConnections connections;
-    const DatabaseConnection connection = connections.open(path(fileName));
+    if (!connection.isOpen()) return std::nullopt;
     QSqlQuery select(connection.database());
-    QList<QStringList> rows;
     if (!select.exec(
             QStringLiteral("SELECT sdate, score, speed, lvl, cat FROM score ORDER BY rowid")))
-        return rows;
+        return std::nullopt;
+    QList<QStringList> rows;
     while (select.next()) {
         QStringList row;
         for (int column = 0; column < 5; ++column) row.append(select.value(column).toString());
         rows.append(row);
     }
     return rows;
+}
+
+int TestDataFolder::recordCount(const QString& fileName) const {
+    const auto rows = readRows(fileName);
+    return rows ? int(rows->size()) : -1;
+}
+
+QList<QStringList> TestDataFolder::rows(const QString& fileName) const {
+    return readRows(fileName).value_or(QList<QStringList>());
 }
 
 void TestDataFolder::writeSettings(const QString& userName) const {

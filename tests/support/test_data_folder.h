@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <utility>
 
 // A fresh data folder with a read-only template database, as the program ships it.
@@ -25,5 +26,8 @@ public:
     void writeSettings(const QString& userName) const;
 
 private:
+    // Null when the file cannot be opened or has no score table.
+    std::optional<QList<QStringList>> readRows(const QString& fileName) const;
+
     QTemporaryDir temporary_;
 };
