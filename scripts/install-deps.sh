@@ -10,6 +10,7 @@ packages=(
     libsdl2-mixer-dev timgm6mb-soundfont
     libmp3lame-dev
     poppler-utils
+    xdg-utils
     xvfb xauth
 )
 

@@ -4,6 +4,7 @@
 #include "current_settings.h"
 #include "database_connections.h"
 #include "message_boxes.h"
+#include "program_launcher.h"
 #include "random_source.h"
 #include "screens.h"
 #include "settings_file.h"
@@ -18,8 +19,8 @@
 #include <memory>
 
 // What the screens share for the life of the process. The outside things
-// (message boxes, clock, random source, printer, sound, ending the program) are
-// seams that tests replace.
+// (message boxes, clock, random source, printer, sound, outside programs, ending
+// the program) are seams that tests replace.
 class AppContext {
 public:
     explicit AppContext(const QDir& dataFolder)
@@ -38,6 +39,7 @@ public:
     std::unique_ptr<WindowPrinter> printer =
         std::make_unique<SystemWindowPrinter>(dataFolder.absolutePath());
     std::unique_ptr<AudioOutput> audio = makeSystemAudioOutput();
+    std::unique_ptr<ProgramLauncher> launcher = std::make_unique<SystemProgramLauncher>();
     // Ends the program at once: no screen's own closing steps run.
     std::function<void()> endProgram = [] { QCoreApplication::quit(); };
     // Last, so that the screens go before what they use.

@@ -39,6 +39,11 @@ QWidget* Screens::show(ScreenId id) {
 void Screens::destroy(ScreenId id) {
     const auto it = screens_.find(id);
     if (it == screens_.end()) return;
-    delete it->second.data();
+    // Deleted once control is back in the event loop, so that a screen may
+    // destroy itself from one of its own buttons.
+    if (QWidget* screen = it->second.data()) {
+        screen->hide();
+        screen->deleteLater();
+    }
     screens_.erase(it);
 }

@@ -44,6 +44,7 @@ public:
     QWidget* get(ScreenId id);
     // Creates the screen if need be, shows it and brings it to the front.
     QWidget* show(ScreenId id);
+    // Hides the screen and forgets it at once; the next use makes it afresh.
     void destroy(ScreenId id);
 
 private:

@@ -6,10 +6,12 @@
 #include "levels.h"
 #include "marking.h"
 #include "practice_menus.h"
+#include "practice_screens.h"
 #include "score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
+#include "app/information.h"
 #include "app/window_titles.h"
 #include "sound/media_player.h"
 
@@ -46,9 +48,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     if (controls_.hint)
         connect(controls_.hint, &QPushButton::clicked, this,
                 [this] { context_.screens.show(ScreenId::MultiplicationTable); });
-    const std::map<MenuCommand, QAction*> menuActions = buildPracticeMenus(kind, menuBar());
-    connect(menuActions.at(MenuCommand::Exit), &QAction::triggered, this,
-            [this] { context_.endProgram(); });
+    connectMenus();
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
 
@@ -64,14 +64,68 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
                         : drawSheet(kind, levels, *context.random));
     controls_.sheet->setAnswersLocked(false);
     context.settings.speedMins = kFirstSpeedMins;
-    armCountdown(kFirstSpeedMins);
     controls_.speed->setText(QString::number(context.settings.speedMins));
     controls_.level->setText(levelName(Level::Normal));
+}
+
+void PracticeScreen::freeze() {
+    firstCountdownPending_ = false;
+    countdown_->stop();
+    controls_.sheet->setAnswersLocked(true);
+}
+
+void PracticeScreen::setSpeedLabel(const QString& minutes) {
+    controls_.speed->setText(minutes);
+}
+
+void PracticeScreen::setLevelLabel(const QString& level) {
+    controls_.level->setText(level);
+}
+
+// The first countdown runs for the minutes the speed label shows.
+void PracticeScreen::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstCountdownPending_) return;
+    firstCountdownPending_ = false;
+    armCountdown(int(leadingNumber(controls_.speed->text())));
 }
 
 void PracticeScreen::closeEvent(QCloseEvent* event) {
     event->accept();
     context_.endProgram();
+}
+
+void PracticeScreen::connectMenus() {
+    const std::map<MenuCommand, QAction*> actions = buildPracticeMenus(kind_, menuBar());
+    const auto on = [this, &actions](MenuCommand command, auto action) {
+        connect(actions.at(command), &QAction::triggered, this, action);
+    };
+    const std::pair<MenuCommand, ScreenId> shownScreens[] = {
+        {MenuCommand::FileLocation, ScreenId::SoundSetup},
+        {MenuCommand::ReportSummary, ScreenId::ScoringSummary},
+        {MenuCommand::Speed, ScreenId::Speed},
+        {MenuCommand::Difficulty, difficultyDialogIdOf(kind_)},
+        {MenuCommand::AboutProgram, ScreenId::About},
+        {MenuCommand::Help, ScreenId::Help},
+    };
+    for (const auto& [command, id] : shownScreens)
+        on(command, [this, id] { context_.screens.show(id); });
+    on(MenuCommand::SwitchScreen, [this] { switchScreen(); });
+    on(MenuCommand::Exit, [this] { context_.endProgram(); });
+    on(MenuCommand::ReleaseNotes, [this] { openReleaseNotes(context_, this); });
+    on(MenuCommand::SystemRequirement, [this] { showSystemRequirement(*context_.messages, this); });
+}
+
+// The screen left keeps its sheet and its countdown runs on.
+void PracticeScreen::switchScreen() {
+    hide();
+    const QString& user = context_.settings.userName();
+    if (kind_ == PracticeKind::AdditionSubtraction) {
+        context_.screens.get(ScreenId::MulDivPractice)->setWindowTitle(mulDivWindowTitle(user));
+        context_.screens.show(ScreenId::MulDivPractice);
+    } else {
+        context_.screens.show(ScreenId::AddSubPractice)->setWindowTitle(addSubWindowTitle(user));
+    }
 }
 
 // Only proves the user's database can be opened; every record opens it afresh.

@@ -20,10 +20,18 @@ public:
 
     PracticeKind kind() const { return kind_; }
 
+    // Stops the countdown and locks the answers until the next Start.
+    void freeze();
+    void setSpeedLabel(const QString& minutes);
+    void setLevelLabel(const QString& level);
+
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void connectMenus();
+    void switchScreen();
     void openDatabase();
     void start();
     void checkButton();
@@ -44,4 +52,7 @@ private:
     MediaPlayer* mediaPlayer_;
     // A sheet counts once in the averages however often it is checked.
     bool sheetRecorded_ = false;
+    // A screen made hidden by a speed choice must not reach a time-up with a
+    // sheet the user never saw, so the first countdown starts at the first showing.
+    bool firstCountdownPending_ = true;
 };

@@ -1,6 +1,27 @@
 #pragma once
 
-class AppContext;
+#include "practice_kind.h"
 
-// Registers both practice screens with the screen owner.
+#include "app/screens.h"
+
+class AppContext;
+class PracticeScreen;
+
+// Registers both practice screens and the speed and difficulty dialogs with the
+// screen owner.
 void providePracticeScreens(AppContext& context);
+
+ScreenId screenIdOf(PracticeKind kind);
+// The difficulty dialog whose levels a practice screen offers.
+ScreenId difficultyDialogIdOf(PracticeKind kind);
+
+// The practice screen if it exists; never creates it.
+PracticeScreen* findPracticeScreen(const Screens& screens, PracticeKind kind);
+// The practice screen, created hidden if need be, as writing one of its labels does.
+PracticeScreen& practiceScreen(Screens& screens, PracticeKind kind);
+
+// The practice screen the user is on: the addition/subtraction one unless only
+// the other one is visible.
+PracticeKind frontPracticeKind(const Screens& screens);
+// Stops the front screen's countdown and locks its answers.
+void freezeFrontPracticeScreen(const Screens& screens);

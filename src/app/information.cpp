@@ -1,0 +1,18 @@
+#include "information.h"
+
+#include "app_context.h"
+
+void openReleaseNotes(AppContext& context, QWidget* parent) {
+    const QString path = context.dataFolder.absoluteFilePath(QStringLiteral("rel.txt"));
+    if (const auto error =
+            context.launcher->openInTextEditor(path, context.dataFolder.absolutePath()))
+        context.messages->inform(
+            parent,
+            QStringLiteral("The release notes \"%1\" could not be opened: %2").arg(path, *error));
+}
+
+void showSystemRequirement(MessageBoxes& messages, QWidget* parent) {
+    messages.inform(parent,
+                    QStringLiteral("Windows 95/98/NT/2000, with at least 800X600 Resolution"),
+                    QStringLiteral("System Requirement"));
+}

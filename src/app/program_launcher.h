@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Starts outside programs without waiting for them. Tests record the requests.
+class ProgramLauncher {
+public:
+    virtual ~ProgramLauncher() = default;
+
+    // Opens the file in the desktop's text editor, started in `workingFolder`;
+    // the reason when the editor could not be started.
+    virtual std::optional<QString> openInTextEditor(const QString& filePath,
+                                                    const QString& workingFolder) = 0;
+};
+
+class SystemProgramLauncher final : public ProgramLauncher {
+public:
+    // The platform's way to open a text file: Notepad on Windows, the desktop's
+    // default handler elsewhere.
+    SystemProgramLauncher();
+    // Runs `program` with `leadingArguments` and then the file.
+    SystemProgramLauncher(QString program, QStringList leadingArguments);
+
+    std::optional<QString> openInTextEditor(const QString& filePath,
+                                            const QString& workingFolder) override;
+
+private:
+    QString program_;
+    QStringList leadingArguments_;
+};

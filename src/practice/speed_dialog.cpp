@@ -1,0 +1,86 @@
+#include "speed_dialog.h"
+
+#include "marking.h"
+#include "practice_screen.h"
+#include "practice_screens.h"
+
+#include "app/app_context.h"
+#include "app/named_button.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct SpeedChoice {
+    const char* name;
+    const char* caption;
+    int minutes;
+    const char* message;
+};
+
+constexpr SpeedChoice kChoices[] = {
+    {"Command1", "Slowest - 20  minutes", 20,
+     "Your time is about 20 mintues, close this windows, and hit start when ready"},
+    {"Command2", "Not so slow - 15 mins", 15,
+     "Your time is about 15 mintues, close this windows, and hit start when ready"},
+    {"Command3", "Normal -- 10 minutes", 10,
+     "Your time is about 10 mintues, close this windows, and hit start when ready"},
+    {"Command4", "Fast - 5  minutes", 5,
+     "Your time is about 5 mintues, close this windows, and hit start when ready"},
+    {"Command5", "Fastest - 1 to 2 minutes", 2,
+     "Your time is about 2 mintues, close this windows, and start when ready"},
+};
+
+}  // namespace
+
+SpeedDialog::SpeedDialog(AppContext& context) : context_(context) {
+    setObjectName(QStringLiteral("Speed"));
+    setWindowTitle(QStringLiteral("Speed/Timing Set"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    for (const SpeedChoice& choice : kChoices) {
+        QPushButton* button = makeNamedButton(QString::fromLatin1(choice.name),
+                                              QString::fromLatin1(choice.caption), 32, this);
+        connect(button, &QPushButton::clicked, this,
+                [this, choice] { choose(choice.minutes, QString::fromLatin1(choice.message)); });
+        layout->addWidget(button);
+    }
+    prompt_ = new QLabel(QStringLiteral("PICK ONE"), this);
+    prompt_->setObjectName(QStringLiteral("Label1"));
+    prompt_->setWordWrap(true);
+    prompt_->setAlignment(Qt::AlignCenter);
+    QFont heavy = prompt_->font();
+    heavy.setWeight(QFont::Black);
+    prompt_->setFont(heavy);
+    layout->addWidget(prompt_);
+    QPushButton* close =
+        makeNamedButton(QStringLiteral("Command6"),
+                        QStringLiteral("Close this Window and Set Level of Difficulty"), 32, this);
+    connect(close, &QPushButton::clicked, this, &SpeedDialog::closeAndPickDifficulty);
+    layout->addWidget(close);
+    minutes_ = new QLabel(this);
+    minutes_->setObjectName(QStringLiteral("Label2"));
+    minutes_->hide();
+    setFixedWidth(320);
+
+    freezeFrontPracticeScreen(context.screens);
+}
+
+void SpeedDialog::choose(int minutes, const QString& message) {
+    minutes_->setText(QString::number(minutes));
+    for (const PracticeKind kind :
+         {PracticeKind::AdditionSubtraction, PracticeKind::MultiplicationDivision})
+        practiceScreen(context_.screens, kind).setSpeedLabel(minutes_->text());
+    context_.settings.speedMins = int(leadingNumber(minutes_->text()));
+    prompt_->setText(message);
+}
+
+// Only hidden: showing it again before the next check does not freeze again.
+void SpeedDialog::closeAndPickDifficulty() {
+    hide();
+    context_.screens.show(difficultyDialogIdOf(frontPracticeKind(context_.screens)));
+}
