@@ -44,11 +44,7 @@ struct PracticeRig {
         return raw;
     }
 
-    static ScreenId idOf(PracticeKind kind) {
-        return kind == PracticeKind::AdditionSubtraction ? ScreenId::AddSubPractice
-                                                         : ScreenId::MulDivPractice;
-    }
-    QWidget* open(PracticeKind kind) { return context.screens.show(idOf(kind)); }
+    QWidget* open(PracticeKind kind) { return context.screens.show(screenIdOf(kind)); }
 
     static QLabel* label(QWidget* screen, const QString& name) {
         return screen->findChild<QLabel*>(name);

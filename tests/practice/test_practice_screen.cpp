@@ -397,7 +397,7 @@ private slots:
         QCOMPARE(rig->endRequests, 2);
         screen->close();
         QCOMPARE(rig->endRequests, 3);
-        rig->context.screens.destroy(PracticeRig::idOf(kind));
+        rig->context.screens.destroy(screenIdOf(kind));
         QCOMPARE(rig->folder.recordCount(kGuestDatabase), 1);
     }
 
