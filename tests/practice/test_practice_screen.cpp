@@ -323,17 +323,6 @@ private slots:
         QCOMPARE(rig->context.settings.levels, (LevelParameters{10, 10, 10, 0, 0, 0, 1}));
     }
 
-    void hiddenScreenKeepsItsSheet() {
-        QWidget* screen = rig->open(PracticeKind::MultiplicationDivision);
-        QTest::keyClicks(PracticeRig::answer(screen, 3), QStringLiteral("4"));
-        const QString top = PracticeRig::text(screen, "num1_20");
-        screen->hide();
-        QCOMPARE(rig->open(PracticeKind::MultiplicationDivision), screen);
-        QCOMPARE(PracticeRig::text(screen, "num1_20"), top);
-        QCOMPARE(PracticeRig::answer(screen, 3)->text(), QStringLiteral("4"));
-        QVERIFY(PracticeRig::countdown(screen)->isRunning());
-    }
-
     // The date label goes into the record; in any locale it is read back as the day.
     void dateLabelInTheRecord() {
         QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
