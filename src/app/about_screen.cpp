@@ -5,11 +5,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-AboutScreen::AboutScreen(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("About this program"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+AboutScreen::AboutScreen()
+    : DialogWindow(QStringLiteral("about"), QStringLiteral("About this program")) {
     auto* text = new QLabel(
         QStringLiteral(
             "Brenlo Math Practice began with a parent writing math problems for a child to "

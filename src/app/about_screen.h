@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "dialog_window.h"
 
 // about: how the program came about, and its credits.
-class AboutScreen final : public QWidget {
+class AboutScreen final : public DialogWindow {
     Q_OBJECT
 public:
-    explicit AboutScreen(QWidget* parent = nullptr);
+    AboutScreen();
 };

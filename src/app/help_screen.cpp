@@ -7,11 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-HelpScreen::HelpScreen(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Help"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+HelpScreen::HelpScreen() : DialogWindow(QStringLiteral("Form4"), QStringLiteral("Help")) {
     auto* text = new QLabel(
         QStringLiteral("This program is menu driven, when entering, just hit tab, and it will "
                        "bring you to the next field.  When time is up, all the fields will be "

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "dialog_window.h"
 
 // Form4: how to move through a sheet, and whom to ask.
-class HelpScreen final : public QWidget {
+class HelpScreen final : public DialogWindow {
     Q_OBJECT
 public:
-    explicit HelpScreen(QWidget* parent = nullptr);
+    HelpScreen();
 };

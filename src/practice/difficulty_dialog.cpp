@@ -38,11 +38,11 @@ const std::initializer_list<LevelChoice> kFourLevels = {
 
 }  // namespace
 
-DifficultyDialog::DifficultyDialog(AppContext& context, PracticeKind kind) {
+DifficultyDialog::DifficultyDialog(AppContext& context, PracticeKind kind)
+    : DialogWindow(kind == PracticeKind::AdditionSubtraction ? QStringLiteral("MDff")
+                                                             : QStringLiteral("Madff"),
+                   QStringLiteral("Difficulty Level Set")) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
-    setObjectName(addSub ? QStringLiteral("MDff") : QStringLiteral("Madff"));
-    setWindowTitle(QStringLiteral("Difficulty Level Set"));
-    setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

@@ -35,11 +35,8 @@ constexpr SpeedChoice kChoices[] = {
 
 }  // namespace
 
-SpeedDialog::SpeedDialog(AppContext& context) : context_(context) {
-    setObjectName(QStringLiteral("Speed"));
-    setWindowTitle(QStringLiteral("Speed/Timing Set"));
-    setAttribute(Qt::WA_DeleteOnClose);
-
+SpeedDialog::SpeedDialog(AppContext& context)
+    : DialogWindow(QStringLiteral("Speed"), QStringLiteral("Speed/Timing Set")), context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
     for (const SpeedChoice& choice : kChoices) {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "app/dialog_window.h"
 
 class AppContext;
 class QLabel;
 
 // Speed: the minutes of the next countdown, for both practice screens. Made
 // afresh after a check, and then it freezes the sheet in front.
-class SpeedDialog final : public QWidget {
+class SpeedDialog final : public DialogWindow {
     Q_OBJECT
 public:
     explicit SpeedDialog(AppContext& context);
