@@ -104,8 +104,7 @@ void MainMenu::openPractice(ScreenId id) {
     QWidget* screen = context_.screens.show(id);
     if (!screen) return;
     const QString& user = context_.settings.userName();
-    screen->setWindowTitle(id == ScreenId::AddSubPractice ? addSubWindowTitle(user)
-                                                          : mulDivWindowTitle(user));
+    screen->setWindowTitle(practiceWindowTitle(id, user));
     hide();
 }
 

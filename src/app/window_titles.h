@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens.h"
+
 #include <QString>
 
 // Practice screen captions: the padding pushes the user part towards the right
@@ -12,4 +14,10 @@ inline QString addSubWindowTitle(const QString& userName) {
 inline QString mulDivWindowTitle(const QString& userName) {
     return QStringLiteral("The Brenlo Math Practice Program 2.5 -times and divide") +
            QString(47, QLatin1Char(' ')) + QStringLiteral(" User: - ") + userName;
+}
+
+// The caption of the practice screen `id`.
+inline QString practiceWindowTitle(ScreenId id, const QString& userName) {
+    return id == ScreenId::AddSubPractice ? addSubWindowTitle(userName)
+                                          : mulDivWindowTitle(userName);
 }

@@ -56,11 +56,7 @@ DifficultyDialog::DifficultyDialog(AppContext& context, PracticeKind kind)
         const QString name = levelName(choice.level);
         QPushButton* button = makeNamedButton(QString::fromLatin1(choice.name), name, 32, this);
         connect(button, &QPushButton::clicked, this, [&context, kind, choice, name, prompt] {
-            LevelParameters& levels = context.settings.levels;
-            if (kind == PracticeKind::AdditionSubtraction)
-                assignAddSubLevel(levels, choice.level);
-            else
-                assignMulDivLevel(levels, choice.level);
+            assignLevel(kind, context.settings.levels, choice.level);
             practiceScreen(context.screens, kind).setLevelLabel(name);
             prompt->setText(QString::fromLatin1(choice.message));
             context.screens.destroy(difficultyDialogIdOf(kind));

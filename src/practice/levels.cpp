@@ -64,9 +64,9 @@ void assignMulDivLoad(LevelParameters& levels) {
     levels.factorOffset = 1;
 }
 
-void assignNormalOnStart(PracticeKind kind, LevelParameters& levels) {
+void assignLevel(PracticeKind kind, LevelParameters& levels, Level level) {
     if (kind == PracticeKind::AdditionSubtraction)
-        assignAddSubLevel(levels, Level::Normal);
+        assignAddSubLevel(levels, level);
     else
-        assignMulDivLevel(levels, Level::Normal);
+        assignMulDivLevel(levels, level);
 }

@@ -18,5 +18,6 @@ void assignAddSubLevel(LevelParameters& levels, Level level);
 void assignMulDivLevel(LevelParameters& levels, Level level);
 // The multiplication/division screen's values for its first sheet.
 void assignMulDivLoad(LevelParameters& levels);
-// Start re-assigns the Normal values when a screen's level label reads "Normal".
-void assignNormalOnStart(PracticeKind kind, LevelParameters& levels);
+// What a level of the screen's own difficulty dialog assigns; Start re-assigns
+// the Normal values when the screen's level label reads "Normal".
+void assignLevel(PracticeKind kind, LevelParameters& levels, Level level);

@@ -8,6 +8,14 @@ enum class PracticeKind {
     MultiplicationDivision,  // problems 0-8 divide, 9-17 multiply
 };
 
+inline constexpr PracticeKind kPracticeKinds[] = {PracticeKind::AdditionSubtraction,
+                                                  PracticeKind::MultiplicationDivision};
+
+inline PracticeKind otherKind(PracticeKind kind) {
+    return kind == PracticeKind::AdditionSubtraction ? PracticeKind::MultiplicationDivision
+                                                     : PracticeKind::AdditionSubtraction;
+}
+
 inline constexpr int kProblemCount = 18;
 inline constexpr int kOperandCount = 2 * kProblemCount;
 // Problems before this index use the first operation of the kind.

@@ -37,8 +37,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
       mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     setObjectName(addSub ? QStringLiteral("Form1") : QStringLiteral("Form2"));
-    const QString& user = context.settings.userName();
-    setWindowTitle(addSub ? addSubWindowTitle(user) : mulDivWindowTitle(user));
+    setWindowTitle(practiceWindowTitle(screenIdOf(kind), context.settings.userName()));
 
     connect(controls_.start, &QPushButton::clicked, this, &PracticeScreen::start);
     connect(controls_.check, &QPushButton::clicked, this, &PracticeScreen::checkButton);
@@ -119,13 +118,10 @@ void PracticeScreen::connectMenus() {
 // The screen left keeps its sheet and its countdown runs on.
 void PracticeScreen::switchScreen() {
     hide();
-    const QString& user = context_.settings.userName();
-    if (kind_ == PracticeKind::AdditionSubtraction) {
-        context_.screens.get(ScreenId::MulDivPractice)->setWindowTitle(mulDivWindowTitle(user));
-        context_.screens.show(ScreenId::MulDivPractice);
-    } else {
-        context_.screens.show(ScreenId::AddSubPractice)->setWindowTitle(addSubWindowTitle(user));
-    }
+    const ScreenId other = screenIdOf(otherKind(kind_));
+    context_.screens.get(other)->setWindowTitle(
+        practiceWindowTitle(other, context_.settings.userName()));
+    context_.screens.show(other);
 }
 
 // Only proves the user's database can be opened; every record opens it afresh.
@@ -141,7 +137,8 @@ void PracticeScreen::openDatabase() {
 void PracticeScreen::start() {
     controls_.scoreCount->setText(QStringLiteral("0"));
     LevelParameters& levels = context_.settings.levels;
-    if (controls_.level->text() == levelName(Level::Normal)) assignNormalOnStart(kind_, levels);
+    if (controls_.level->text() == levelName(Level::Normal))
+        assignLevel(kind_, levels, Level::Normal);
     clearAnswers();
     showOperands(drawSheet(kind_, levels, *context_.random));
     controls_.sheet->setAnswersLocked(false);

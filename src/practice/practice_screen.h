@@ -18,8 +18,6 @@ class PracticeScreen final : public QMainWindow {
 public:
     PracticeScreen(AppContext& context, PracticeKind kind);
 
-    PracticeKind kind() const { return kind_; }
-
     // Stops the countdown and locks the answers until the next Start.
     void freeze();
     void setSpeedLabel(const QString& minutes);

@@ -7,8 +7,7 @@
 #include "app/app_context.h"
 
 void providePracticeScreens(AppContext& context) {
-    for (const PracticeKind kind :
-         {PracticeKind::AdditionSubtraction, PracticeKind::MultiplicationDivision}) {
+    for (const PracticeKind kind : kPracticeKinds) {
         context.screens.provide(screenIdOf(kind), [&context, kind] {
             return std::make_unique<PracticeScreen>(context, kind);
         });

@@ -69,8 +69,7 @@ SpeedDialog::SpeedDialog(AppContext& context)
 
 void SpeedDialog::choose(int minutes, const QString& message) {
     minutes_->setText(QString::number(minutes));
-    for (const PracticeKind kind :
-         {PracticeKind::AdditionSubtraction, PracticeKind::MultiplicationDivision})
+    for (const PracticeKind kind : kPracticeKinds)
         practiceScreen(context_.screens, kind).setSpeedLabel(minutes_->text());
     context_.settings.speedMins = int(leadingNumber(minutes_->text()));
     prompt_->setText(message);

@@ -8,10 +8,20 @@
 #include "support/scripted_message_boxes.h"
 #include "support/test_data_folder.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+Q_DECLARE_METATYPE(PracticeKind)
+
+// One row per practice screen, for data-driven tests.
+inline void addKinds() {
+    QTest::addColumn<PracticeKind>("kind");
+    QTest::newRow("Form1") << PracticeKind::AdditionSubtraction;
+    QTest::newRow("Form2") << PracticeKind::MultiplicationDivision;
+}
 
 // Records what would have been played.
 class RecordingAudio final : public AudioOutput {
@@ -60,6 +70,9 @@ struct PracticeRig {
     }
     static void click(QWidget* screen, const QString& button) {
         screen->findChild<QPushButton*>(button)->click();
+    }
+    static void trigger(QWidget* screen, const char* menuItem) {
+        screen->findChild<QAction*>(menuItem)->trigger();
     }
     static Countdown* countdown(QWidget* screen) { return screen->findChild<Countdown*>(); }
 

@@ -4,17 +4,12 @@
 #include "app/window_titles.h"
 #include "support/scripted_random.h"
 
-#include <QAction>
 #include <QPointer>
 
 namespace {
 
 constexpr auto kAddSub = PracticeKind::AdditionSubtraction;
 constexpr auto kMulDiv = PracticeKind::MultiplicationDivision;
-
-void trigger(QWidget* screen, const char* item) {
-    screen->findChild<QAction*>(item)->trigger();
-}
 
 bool answersLocked(QWidget* screen, bool locked) {
     for (int i = 0; i < kProblemCount; ++i)
@@ -50,7 +45,6 @@ char* toString(const Operands& operands) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(PracticeKind)
 Q_DECLARE_METATYPE(Operands)
 
 class TestLevelDialogs : public QObject {
@@ -64,7 +58,7 @@ private slots:
     void freezeOnlyWhenADialogIsMade() {
         QWidget* screen = rig->open(kAddSub);
         QVERIFY(open(screen));
-        trigger(screen, "mnuspditem");
+        PracticeRig::trigger(screen, "mnuspditem");
         QWidget* speed = find(ScreenId::Speed);
         QVERIFY(speed->isVisible());
         QCOMPARE(speed->windowTitle(), QStringLiteral("Speed/Timing Set"));
@@ -73,7 +67,7 @@ private slots:
 
         PracticeRig::click(screen, "Command1");
         QVERIFY(open(screen));
-        trigger(screen, "mnuspditem");
+        PracticeRig::trigger(screen, "mnuspditem");
         QVERIFY(open(screen));
 
         PracticeRig::click(speed, "Command6");
@@ -84,7 +78,7 @@ private slots:
         QVERIFY(frozen(screen));
         PracticeRig::click(difficulty, "Command3");
         PracticeRig::click(screen, "Command1");
-        trigger(screen, "mnuspditem");
+        PracticeRig::trigger(screen, "mnuspditem");
         QCOMPARE(find(ScreenId::Speed), speed);
         QVERIFY(speed->isVisible());
         QVERIFY(open(screen));
@@ -92,7 +86,7 @@ private slots:
         PracticeRig::click(screen, "Command3");
         QCOMPARE(find(ScreenId::Speed), nullptr);
         PracticeRig::click(screen, "Command1");
-        trigger(screen, "mnuspditem");
+        PracticeRig::trigger(screen, "mnuspditem");
         QVERIFY(find(ScreenId::Speed) != speed);
         QVERIFY(frozen(screen));
 
@@ -122,7 +116,7 @@ private slots:
         QFETCH(QString, message);
         rig->clock->setTime(QTime(10, 50));
         QWidget* addSub = rig->open(kAddSub);
-        trigger(addSub, "mnuspditem");
+        PracticeRig::trigger(addSub, "mnuspditem");
         QWidget* speed = find(ScreenId::Speed);
         PracticeRig::click(speed, button);
         const QString text = QString::number(minutes);
@@ -143,7 +137,7 @@ private slots:
         QCOMPARE(PracticeRig::text(addSub, "Label7"), QString::number((50 + minutes) % 60));
 
         rig->clock->setTime(QTime(11, 30));
-        trigger(addSub, "mnuMadItem");
+        PracticeRig::trigger(addSub, "mnuMadItem");
         QVERIFY(mulDiv->isVisible());
         QVERIFY(open(mulDiv));
         QCOMPARE(PracticeRig::text(mulDiv, "Label7"), QString::number((30 + minutes) % 60));
@@ -157,21 +151,21 @@ private slots:
         QTest::keyClicks(PracticeRig::answer(addSub, 0), QStringLiteral("7"));
         rig->context.settings.stored.userName = QStringLiteral("Ann");
 
-        trigger(addSub, "mnuMadItem");
+        PracticeRig::trigger(addSub, "mnuMadItem");
         QWidget* mulDiv = find(ScreenId::MulDivPractice);
         QVERIFY(!addSub->isVisible() && mulDiv->isVisible());
         QCOMPARE(mulDiv->windowTitle(), mulDivWindowTitle(QStringLiteral("Ann")));
         QVERIFY(open(addSub) && open(mulDiv));
         const QList<int> mulDivSheet = operands(mulDiv);
 
-        trigger(mulDiv, "mnuBasItem");
+        PracticeRig::trigger(mulDiv, "mnuBasItem");
         QVERIFY(addSub->isVisible() && !mulDiv->isVisible());
         QCOMPARE(addSub->windowTitle(), addSubWindowTitle(QStringLiteral("Ann")));
         QCOMPARE(operands(addSub), addSubSheet);
         QCOMPARE(PracticeRig::answer(addSub, 0)->text(), QStringLiteral("7"));
         QVERIFY(open(addSub) && open(mulDiv));
 
-        trigger(addSub, "mnuMadItem");
+        PracticeRig::trigger(addSub, "mnuMadItem");
         QCOMPARE(find(ScreenId::MulDivPractice), mulDiv);
         QCOMPARE(operands(mulDiv), mulDivSheet);
     }
@@ -181,7 +175,7 @@ private slots:
     // from that screen freezes it and makes nothing else.
     void closeButtonPicksTheDifficultyDialog() {
         QWidget* mulDiv = rig->open(kMulDiv);
-        trigger(mulDiv, "mnuspdItem");
+        PracticeRig::trigger(mulDiv, "mnuspdItem");
         QVERIFY(frozen(mulDiv));
         QWidget* speed = find(ScreenId::Speed);
         PracticeRig::click(speed, "Command6");
@@ -238,7 +232,7 @@ private slots:
         QFETCH(Operands, lowest);
         QFETCH(Operands, highest);
         QWidget* screen = rig->open(kind);
-        trigger(screen, "mnudifitem");
+        PracticeRig::trigger(screen, "mnudifitem");
         const ScreenId id = difficultyDialogIdOf(kind);
         QWidget* dialog = find(id);
         QCOMPARE(dialog->objectName(), kind == kAddSub ? "MDff" : "Madff");
@@ -265,14 +259,14 @@ private slots:
     // screen resets the addition/subtraction ranges and the speed whatever its labels say.
     void rangesAreSharedBetweenTheScreens() {
         QWidget* addSub = rig->open(kAddSub);
-        trigger(addSub, "mnudifitem");
+        PracticeRig::trigger(addSub, "mnudifitem");
         PracticeRig::click(find(ScreenId::FiveLevelDifficulty), "Command4");
-        trigger(addSub, "mnuMadItem");
+        PracticeRig::trigger(addSub, "mnuMadItem");
         QCOMPARE(rig->context.settings.speedMins, 15);
         QWidget* mulDiv = find(ScreenId::MulDivPractice);
-        trigger(mulDiv, "mnudifitem");
+        PracticeRig::trigger(mulDiv, "mnudifitem");
         PracticeRig::click(find(ScreenId::FourLevelDifficulty), "Command3");
-        trigger(mulDiv, "mnuBasItem");
+        PracticeRig::trigger(mulDiv, "mnuBasItem");
 
         QCOMPARE(PracticeRig::text(addSub, "Label11"), QStringLiteral("Difficult"));
         const Operands highest = startWithDraws(addSub, 0.99999f);
@@ -281,11 +275,7 @@ private slots:
         QCOMPARE(PracticeRig::text(addSub, "Label9"), QStringLiteral("15"));
     }
 
-    void menuItemsReachTheInformationFeatures_data() {
-        QTest::addColumn<PracticeKind>("kind");
-        QTest::newRow("Form1") << kAddSub;
-        QTest::newRow("Form2") << kMulDiv;
-    }
+    void menuItemsReachTheInformationFeatures_data() { addKinds(); }
     void menuItemsReachTheInformationFeatures() {
         QFETCH(PracticeKind, kind);
         provideAppScreens(rig->context);
@@ -293,45 +283,45 @@ private slots:
         QWidget* screen = rig->open(kind);
         const bool addSub = kind == kAddSub;
 
-        trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
+        PracticeRig::trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
         QWidget* about = find(ScreenId::About);
         QVERIFY(about->isVisible());
         const char* helpItem = addSub ? "mnuhlpItem" : "mnuhlpitem";
-        trigger(screen, helpItem);
+        PracticeRig::trigger(screen, helpItem);
         QWidget* help = find(ScreenId::Help);
         QVERIFY(help->isVisible());
-        trigger(screen, helpItem);
+        PracticeRig::trigger(screen, helpItem);
         QCOMPARE(find(ScreenId::Help), help);
-        trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
+        PracticeRig::trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
         QCOMPARE(find(ScreenId::About), about);
 
         PracticeRig::click(help, "Command1");
         QTRY_COMPARE(find(ScreenId::Help), nullptr);
         QVERIFY(screen->isVisible() && open(screen));
 
-        trigger(screen, addSub ? "mnuItemSre" : "mnusreItem");
+        PracticeRig::trigger(screen, addSub ? "mnuItemSre" : "mnusreItem");
         QCOMPARE(rig->messages->shown.size(), 1);
         QCOMPARE(rig->messages->shown[0].text,
                  QStringLiteral("Windows 95/98/NT/2000, with at least 800X600 Resolution"));
         QCOMPARE(rig->messages->shown[0].title, QStringLiteral("System Requirement"));
 
         const char* releaseNotes = addSub ? "mnubugitem" : "mnurelItem";
-        trigger(screen, releaseNotes);
-        trigger(screen, releaseNotes);
+        PracticeRig::trigger(screen, releaseNotes);
+        PracticeRig::trigger(screen, releaseNotes);
         const QString notes = rig->folder.path(QStringLiteral("rel.txt"));
         const QStringList opened{notes, notes};
         QCOMPARE(launcher->opened, opened);
         QCOMPARE(launcher->workingFolder, rig->folder.dir().absolutePath());
         launcher->error = QStringLiteral("\"xdg-open\" could not be started: no such program");
-        trigger(screen, releaseNotes);
+        PracticeRig::trigger(screen, releaseNotes);
         QCOMPARE(rig->messages->shown.size(), 2);
         QCOMPARE(rig->messages->shown[1].text,
                  QStringLiteral("The release notes \"%1\" could not be opened: %2")
                      .arg(notes, *launcher->error));
 
         // Their screens come later; until then these items do nothing.
-        trigger(screen, addSub ? "mnuitemRSS" : "mnuItemRSS");
-        trigger(screen, addSub ? "mnufileitem" : "mnufilitem");
+        PracticeRig::trigger(screen, addSub ? "mnuitemRSS" : "mnuItemRSS");
+        PracticeRig::trigger(screen, addSub ? "mnufileitem" : "mnufilitem");
         QCOMPARE(rig->messages->shown.size(), 2);
         QVERIFY(screen->isVisible() && open(screen));
     }

@@ -31,12 +31,6 @@ QString category(PracticeKind kind) {
     return kCategories[int(kind)];
 }
 
-void addKinds() {
-    QTest::addColumn<PracticeKind>("kind");
-    QTest::newRow("Form1") << PracticeKind::AdditionSubtraction;
-    QTest::newRow("Form2") << PracticeKind::MultiplicationDivision;
-}
-
 QStringList tabOrder(QWidget* window) {
     QStringList names;
     QWidget* first = window->focusWidget();
@@ -51,8 +45,6 @@ QStringList tabOrder(QWidget* window) {
 }
 
 }  // namespace
-
-Q_DECLARE_METATYPE(PracticeKind)
 
 class TestPracticeScreen : public QObject {
     Q_OBJECT
@@ -382,7 +374,7 @@ private slots:
         PracticeRig::click(screen, "Command3");
         PracticeRig::click(screen, "Command5");
         QCOMPARE(rig->endRequests, 1);
-        screen->findChild<QAction*>("mnuexiitem")->trigger();
+        PracticeRig::trigger(screen, "mnuexiitem");
         QCOMPARE(rig->endRequests, 2);
         screen->close();
         QCOMPARE(rig->endRequests, 3);

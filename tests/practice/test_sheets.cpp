@@ -153,10 +153,10 @@ private slots:
         assignAddSubLevel(levels, Level::Normal);
         assignMulDivLevel(levels, Level::MoreDifficult);
         QCOMPARE(levels.addRange, 100);
-        assignNormalOnStart(PracticeKind::AdditionSubtraction, levels);
+        assignLevel(PracticeKind::AdditionSubtraction, levels, Level::Normal);
         QCOMPARE(levels.addRange, 10);
         assignAddSubLevel(levels, Level::Difficult);
-        assignNormalOnStart(PracticeKind::MultiplicationDivision, levels);
+        assignLevel(PracticeKind::MultiplicationDivision, levels, Level::Normal);
         QCOMPARE(levels, (LevelParameters{100, 100, 10, 100, 0, 0, 0}));
     }
 
