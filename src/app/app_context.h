@@ -1,15 +1,15 @@
 #pragma once
 
-#include "clock.h"
-#include "current_settings.h"
-#include "database_connections.h"
+#include "app/core/clock.h"
+#include "app/core/current_settings.h"
+#include "app/core/database_connections.h"
 #include "message_boxes.h"
-#include "program_launcher.h"
-#include "random_source.h"
+#include "app/core/program_launcher.h"
+#include "app/core/random_source.h"
 #include "screens.h"
-#include "settings_file.h"
-#include "sound/audio_output.h"
-#include "user_files.h"
+#include "app/core/settings_file.h"
+#include "sound/core/audio_output.h"
+#include "app/core/user_files.h"
 #include "window_printer.h"
 
 #include <QCoreApplication>

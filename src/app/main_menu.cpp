@@ -1,10 +1,10 @@
 #include "main_menu.h"
 
 #include "app_context.h"
-#include "app_title.h"
+#include "app/core/app_title.h"
 #include "named_button.h"
 #include "user_commands.h"
-#include "window_titles.h"
+#include "practice/practice_titles.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

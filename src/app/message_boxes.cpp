@@ -1,6 +1,6 @@
 #include "message_boxes.h"
 
-#include "app_title.h"
+#include "app/core/app_title.h"
 
 #include <QMessageBox>
 

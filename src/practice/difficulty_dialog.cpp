@@ -1,6 +1,6 @@
 #include "difficulty_dialog.h"
 
-#include "levels.h"
+#include "practice/core/levels.h"
 #include "practice_screen.h"
 #include "practice_screens.h"
 

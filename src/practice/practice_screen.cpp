@@ -1,19 +1,19 @@
 #include "practice_screen.h"
 
-#include "awards.h"
-#include "clock_texts.h"
-#include "countdown.h"
-#include "levels.h"
-#include "marking.h"
+#include "practice/core/awards.h"
+#include "practice/core/clock_texts.h"
+#include "practice/core/countdown.h"
+#include "practice/core/levels.h"
+#include "practice/core/marking.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
-#include "score_store.h"
+#include "practice/core/score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
 #include "app/information.h"
-#include "app/window_titles.h"
-#include "sound/media_player.h"
+#include "practice_titles.h"
+#include "sound/core/media_player.h"
 
 #include <QAction>
 #include <QCloseEvent>

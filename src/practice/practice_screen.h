@@ -1,8 +1,8 @@
 #pragma once
 
 #include "practice_controls.h"
-#include "practice_kind.h"
-#include "sheet.h"
+#include "practice/core/practice_kind.h"
+#include "practice/core/sheet.h"
 
 #include <QMainWindow>
 

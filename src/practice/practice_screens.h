@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice_kind.h"
+#include "practice/core/practice_kind.h"
 
 #include "app/screens.h"
 

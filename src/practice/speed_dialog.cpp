@@ -1,6 +1,6 @@
 #include "speed_dialog.h"
 
-#include "marking.h"
+#include "practice/core/marking.h"
 #include "practice_screen.h"
 #include "practice_screens.h"
 

@@ -1,6 +1,6 @@
 #include "app/about_screen.h"
 #include "app/help_screen.h"
-#include "app/program_launcher.h"
+#include "app/core/program_launcher.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "app/app_context.h"
 #include "app/app_screens.h"
-#include "app/app_title.h"
+#include "app/core/app_title.h"
 #include "app/main_menu.h"
-#include "app/settings_file.h"
-#include "practice/score_store.h"
+#include "app/core/settings_file.h"
+#include "practice/core/score_store.h"
 #include "support/scripted_message_boxes.h"
 #include "support/test_data_folder.h"
 

@@ -1,4 +1,4 @@
-#include "app/app_title.h"
+#include "app/core/app_title.h"
 #include "app/message_boxes.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/user_files.h"
+#include "app/core/user_files.h"
 #include "support/test_data_folder.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/database_connections.h"
-#include "app/settings_file.h"
-#include "app/user_files.h"
+#include "app/core/database_connections.h"
+#include "app/core/settings_file.h"
+#include "app/core/user_files.h"
 
 #include <QDir>
 #include <QFileInfo>

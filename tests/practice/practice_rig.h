@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/app_context.h"
-#include "practice/countdown.h"
-#include "practice/practice_kind.h"
+#include "practice/core/countdown.h"
+#include "practice/core/practice_kind.h"
 #include "practice/practice_screens.h"
 #include "support/fake_clock.h"
 #include "support/scripted_message_boxes.h"

@@ -1,5 +1,5 @@
-#include "practice/clock_texts.h"
-#include "practice/countdown.h"
+#include "practice/core/clock_texts.h"
+#include "practice/core/countdown.h"
 #include "support/fake_clock.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "practice_rig.h"
 
 #include "app/app_screens.h"
-#include "app/window_titles.h"
+#include "practice/practice_titles.h"
 #include "support/scripted_random.h"
 
 #include <QPointer>

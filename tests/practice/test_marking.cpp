@@ -1,5 +1,5 @@
-#include "practice/awards.h"
-#include "practice/marking.h"
+#include "practice/core/awards.h"
+#include "practice/core/marking.h"
 
 #include <QTest>
 

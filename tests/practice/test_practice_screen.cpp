@@ -1,8 +1,8 @@
 #include "practice_rig.h"
 
 #include "app/app_screens.h"
-#include "app/app_title.h"
-#include "practice/practice_kind.h"
+#include "app/core/app_title.h"
+#include "practice/core/practice_kind.h"
 #include "support/scripted_random.h"
 
 #include <QMainWindow>

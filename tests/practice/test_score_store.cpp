@@ -1,6 +1,6 @@
-#include "app/database_connections.h"
-#include "practice/score_schema.h"
-#include "practice/score_store.h"
+#include "app/core/database_connections.h"
+#include "practice/core/score_schema.h"
+#include "practice/core/score_store.h"
 #include "support/test_data_folder.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "practice/levels.h"
-#include "practice/sheet.h"
+#include "practice/core/levels.h"
+#include "practice/core/sheet.h"
 #include "support/scripted_random.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "disk_audio_file.h"
-#include "sound/audio_output.h"
-#include "sound/pcm_synth.h"
-#include "sound/wav_file.h"
+#include "sound/core/audio_output.h"
+#include "award_sounds/pcm_synth.h"
+#include "award_sounds/wav_file.h"
 #include "warning_log.h"
 
 #include <QDir>

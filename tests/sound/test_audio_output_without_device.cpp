@@ -1,4 +1,4 @@
-#include "sound/audio_output.h"
+#include "sound/core/audio_output.h"
 #include "warning_log.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "sound/audio_output.h"
-#include "sound/media_player.h"
+#include "sound/core/audio_output.h"
+#include "sound/core/media_player.h"
 
 #include <QTest>
 

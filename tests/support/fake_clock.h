@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clock.h"
+#include "app/core/clock.h"
 
 // A clock that stands still until the test moves it.
 class FakeClock final : public Clock {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/random_source.h"
+#include "app/core/random_source.h"
 
 #include <QList>
 

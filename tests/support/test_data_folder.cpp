@@ -1,9 +1,9 @@
 #include "test_data_folder.h"
 
-#include "app/database_connections.h"
-#include "app/user_files.h"
-#include "practice/score_schema.h"
-#include "practice/score_store.h"
+#include "app/core/database_connections.h"
+#include "app/core/user_files.h"
+#include "practice/core/score_schema.h"
+#include "practice/core/score_store.h"
 
 #include <QFile>
 #include <QSqlQuery>

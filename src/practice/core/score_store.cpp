@@ -1,6 +1,6 @@
 #include "score_store.h"
 
-#include "app/database_connections.h"
+#include "app/core/database_connections.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "screens.h"
+#include "app/screens.h"
 
 #include <QString>
 

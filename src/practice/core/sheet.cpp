@@ -1,6 +1,6 @@
 #include "sheet.h"
 
-#include "app/random_source.h"
+#include "app/core/random_source.h"
 
 #include <cmath>
 

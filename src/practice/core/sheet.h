@@ -2,7 +2,7 @@
 
 #include "practice_kind.h"
 
-#include "app/level_parameters.h"
+#include "app/core/level_parameters.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "countdown.h"
 
-#include "app/clock.h"
+#include "app/core/clock.h"
 
 #include <QTimer>
 
