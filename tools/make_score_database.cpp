@@ -1,6 +1,6 @@
 // Build step: writes an empty score database for the data folder.
 // Usage: make-score-database <file> <read-only|writable>
-#include "practice/core/score_schema.h"
+#include "practice/core/score_table.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,13 +3,13 @@
 #include "app/core/clock.h"
 #include "app/core/current_settings.h"
 #include "app/core/database_connections.h"
-#include "message_boxes.h"
 #include "app/core/program_launcher.h"
 #include "app/core/random_source.h"
-#include "screens.h"
-#include "app/core/settings_file.h"
-#include "sound/core/audio_output.h"
+#include "app/core/settings_owner.h"
 #include "app/core/user_files.h"
+#include "message_boxes.h"
+#include "screens.h"
+#include "sound/core/audio_output.h"
 #include "window_printer.h"
 
 #include <QCoreApplication>
@@ -26,18 +26,18 @@ public:
     explicit AppContext(const QDir& dataFolder)
         : dataFolder(dataFolder),
           users(dataFolder),
-          settingsFile(dataFolder.filePath(SettingsFile::kFileName)) {}
+          settingsOwner(dataFolder.filePath(SettingsFile::kFileName), settings) {}
 
     const QDir dataFolder;
     const UserFiles users;
-    const SettingsFile settingsFile;
     CurrentSettings settings;
+    SettingsOwner settingsOwner;
     DatabaseConnections databases;
     std::unique_ptr<MessageBoxes> messages = std::make_unique<QtMessageBoxes>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     std::unique_ptr<RandomSource> random = std::make_unique<StandardRandomSource>();
-    std::unique_ptr<WindowPrinter> printer =
-        std::make_unique<SystemWindowPrinter>(dataFolder.absolutePath());
+    std::unique_ptr<WindowPrinter> printer = std::make_unique<SystemWindowPrinter>(
+        dataFolder.absolutePath(), [this] { return clock->now(); });
     std::unique_ptr<AudioOutput> audio = makeSystemAudioOutput();
     std::unique_ptr<ProgramLauncher> launcher = std::make_unique<SystemProgramLauncher>();
     // Ends the program at once: no screen's own closing steps run.

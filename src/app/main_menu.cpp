@@ -1,10 +1,9 @@
 #include "main_menu.h"
 
-#include "app_context.h"
 #include "app/core/app_title.h"
+#include "app_context.h"
 #include "named_button.h"
 #include "user_commands.h"
-#include "practice/practice_titles.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -88,10 +87,14 @@ MainMenu::MainMenu(AppContext& context)
     connect(userNameBox_, &QLineEdit::returnPressed, changeUser, &QPushButton::click);
     connect(restore, &QPushButton::clicked, this, [this] { commands_->restoreDatabase(this); });
     connect(exit, &QPushButton::clicked, this, [this] { context_.endProgram(); });
-    connect(commands_, &UserCommands::userNameChanged, userNameBox_, &QLineEdit::setText);
+    connect(&context_.settingsOwner, &SettingsOwner::userNameChanged, userNameBox_,
+            &QLineEdit::setText);
 
     commands_->loadSettings(this);
-    userNameBox_->setText(context_.settings.userName());
+}
+
+QString MainMenu::userNameBoxText() const {
+    return userNameBox_->text();
 }
 
 void MainMenu::closeEvent(QCloseEvent* event) {
@@ -101,13 +104,14 @@ void MainMenu::closeEvent(QCloseEvent* event) {
 
 void MainMenu::openPractice(ScreenId id) {
     if (!commands_->requireCurrentUser(this)) return;
-    QWidget* screen = context_.screens.show(id);
-    if (!screen) return;
-    const QString& user = context_.settings.userName();
-    screen->setWindowTitle(practiceWindowTitle(id, user));
-    hide();
+    if (context_.screens.show(id)) hide();
 }
 
 void MainMenu::openSummary() {
     if (commands_->requireCurrentUser(this)) context_.screens.show(ScreenId::ScoringSummary);
+}
+
+QString userNameBoxText(const Screens& screens) {
+    const auto* menu = screens.find<MainMenu>(ScreenId::MainMenu);
+    return menu ? menu->userNameBoxText() : QString();
 }

@@ -5,6 +5,7 @@
 class AppContext;
 enum class ScreenId;
 class QLineEdit;
+class Screens;
 class UserCommands;
 
 // The main menu, Form3: the start-up screen and the hub of the program.
@@ -13,6 +14,8 @@ class MainMenu : public QWidget {
 public:
     // The load step reads the settings file into the current settings.
     explicit MainMenu(AppContext& context);
+
+    QString userNameBoxText() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -25,3 +28,7 @@ private:
     UserCommands* commands_;
     QLineEdit* userNameBox_;
 };
+
+// What the user name box holds now, typed but not yet entered; empty when there is
+// no main menu. Never creates it.
+QString userNameBoxText(const Screens& screens);

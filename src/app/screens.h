@@ -38,10 +38,19 @@ public:
 
     // The screen if it exists now; never creates it.
     QWidget* find(ScreenId id) const;
+    template <typename Screen>
+    Screen* find(ScreenId id) const {
+        return qobject_cast<Screen*>(find(id));
+    }
     // A screen that does not exist counts as not visible.
     bool isVisible(ScreenId id) const;
     // The screen, created on first use; null when no subsystem provides it.
     QWidget* get(ScreenId id);
+    // The screen of a kind its subsystem provides, created on first use.
+    template <typename Screen>
+    Screen& get(ScreenId id) {
+        return *qobject_cast<Screen*>(get(id));
+    }
     // Creates the screen if need be, shows it and brings it to the front.
     QWidget* show(ScreenId id);
     // Hides the screen and forgets it at once; the next use makes it afresh.

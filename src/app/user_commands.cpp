@@ -25,7 +25,7 @@ UserCommands::UserCommands(AppContext& context, QObject* parent)
     : QObject(parent), context_(context) {}
 
 void UserCommands::loadSettings(QWidget* window) {
-    const SettingsFile::ReadResult result = context_.settingsFile.read();
+    const SettingsFile::ReadResult result = context_.settingsOwner.load();
     if (!result.error.isEmpty()) {
         context_.messages->inform(window,
                                   QStringLiteral("The settings file \"%1\" could not be read: %2")
@@ -34,7 +34,6 @@ void UserCommands::loadSettings(QWidget* window) {
         qWarning().noquote() << SettingsFile::kFileName << "has" << result.linesRead
                              << "of its nine lines; the rest start empty";
     }
-    context_.settings.stored = result.settings;
 }
 
 bool UserCommands::requireCurrentUser(QWidget* window) {
@@ -51,18 +50,13 @@ void UserCommands::changeUser(QWidget* window, const QString& typedName) {
     }
     StoredSettings changed = context_.settings.stored;
     changed.userName = typedName;
-    if (const auto error = context_.settingsFile.write(changed)) {
+    if (const auto error = context_.settingsOwner.save(changed)) {
         context_.messages->inform(
             window, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
                                    "The current user stays as it was.")
                         .arg(SettingsFile::kFileName, *error));
         return;
     }
-    // Take the values back as the file now holds them.
-    const SettingsFile::ReadResult readBack = context_.settingsFile.read();
-    context_.settings.stored = readBack.error.isEmpty() ? readBack.settings : changed;
-    Q_EMIT userNameChanged(context_.settings.userName());
-
     const QString& userName = context_.settings.userName();
     if (context_.users.exists(userName)) {
         context_.messages->inform(window, kUserExists);

@@ -26,9 +26,6 @@ public:
     // "Restore  DATABASE" for the current user.
     void restoreDatabase(QWidget* window);
 
-Q_SIGNALS:
-    void userNameChanged(const QString& userName);
-
 private:
     bool makeUserDatabase(QWidget* window, const QString& userName);
 

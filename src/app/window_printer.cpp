@@ -54,10 +54,9 @@ struct ClaimedFile {
 
 // Creating the file before writing it means an earlier print is never overwritten,
 // even by one made in the same second.
-ClaimedFile claimNewPdf(const QDir& folder) {
+ClaimedFile claimNewPdf(const QDir& folder, const QDateTime& now) {
     const QString stem =
-        QStringLiteral("Brenlo print ") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
+        QStringLiteral("Brenlo print ") + now.toString(QStringLiteral("yyyy-MM-dd HH.mm.ss"));
     for (int number = 1;; ++number) {
         const QString name = number == 1 ? stem + QStringLiteral(".pdf")
                                          : QStringLiteral("%1 (%2).pdf").arg(stem).arg(number);
@@ -75,7 +74,7 @@ WindowPrinter::Result printOnPrinter(const QPrinterInfo& printerInfo, QWidget& w
         QStringLiteral("Could not print on the printer \"%1\".").arg(printerInfo.printerName())};
 }
 
-WindowPrinter::Result saveAsPdf(const QString& folderPath, QWidget& window) {
+WindowPrinter::Result saveAsPdf(const QString& folderPath, const QDateTime& now, QWidget& window) {
     const QFileInfo folder(folderPath);
     if (!folder.exists())
         return {{},
@@ -85,7 +84,7 @@ WindowPrinter::Result saveAsPdf(const QString& folderPath, QWidget& window) {
         return {{},
                 QStringLiteral("Could not save the print: \"%1\" is not a folder.")
                     .arg(shown(folderPath))};
-    const ClaimedFile claimed = claimNewPdf(QDir(folder.absoluteFilePath()));
+    const ClaimedFile claimed = claimNewPdf(QDir(folder.absoluteFilePath()), now);
     if (claimed.path.isEmpty())
         return {{},
                 QStringLiteral("Could not save the print in the folder \"%1\": %2")
@@ -106,5 +105,5 @@ WindowPrinter::Result saveAsPdf(const QString& folderPath, QWidget& window) {
 WindowPrinter::Result SystemWindowPrinter::print(QWidget& window) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (!printerInfo.isNull()) return printOnPrinter(printerInfo, window);
-    return saveAsPdf(dataFolder_, window);
+    return saveAsPdf(dataFolder_, now_(), window);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
+#include <functional>
 #include <utility>
 
 class QWidget;
@@ -19,12 +21,14 @@ public:
 };
 
 // The default printer; when none is set up, a new PDF file in the data folder,
-// named by the date and time, that never replaces an earlier one.
+// named by the date and time `now` gives, that never replaces an earlier one.
 class SystemWindowPrinter final : public WindowPrinter {
 public:
-    explicit SystemWindowPrinter(QString dataFolder) : dataFolder_(std::move(dataFolder)) {}
+    SystemWindowPrinter(QString dataFolder, std::function<QDateTime()> now)
+        : dataFolder_(std::move(dataFolder)), now_(std::move(now)) {}
     Result print(QWidget& window) override;
 
 private:
     QString dataFolder_;
+    std::function<QDateTime()> now_;
 };

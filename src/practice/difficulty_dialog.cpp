@@ -57,7 +57,8 @@ DifficultyDialog::DifficultyDialog(AppContext& context, PracticeKind kind)
         QPushButton* button = makeNamedButton(QString::fromLatin1(choice.name), name, 32, this);
         connect(button, &QPushButton::clicked, this, [&context, kind, choice, name, prompt] {
             assignLevel(kind, context.settings.levels, choice.level);
-            practiceScreen(context.screens, kind).setLevelLabel(name);
+            // Writing the label of a screen not made yet makes it, hidden.
+            context.screens.get<PracticeScreen>(screenIdOf(kind)).setLevelLabel(name);
             prompt->setText(QString::fromLatin1(choice.message));
             context.screens.destroy(difficultyDialogIdOf(kind));
         });

@@ -2,6 +2,8 @@
 
 #include "sheet_view.h"
 
+#include "practice/core/score_vocabulary.h"
+
 #include "app/named_button.h"
 
 #include <QHBoxLayout>

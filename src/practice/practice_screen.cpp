@@ -5,13 +5,15 @@
 #include "practice/core/countdown.h"
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
+#include "practice/core/score_table.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
-#include "practice/core/score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
+#include "app/core/number_text.h"
 #include "app/information.h"
+#include "app/print_action.h"
 #include "practice_titles.h"
 #include "sound/core/media_player.h"
 
@@ -37,12 +39,11 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
       mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     setObjectName(addSub ? QStringLiteral("Form1") : QStringLiteral("Form2"));
-    setWindowTitle(practiceWindowTitle(screenIdOf(kind), context.settings.userName()));
 
     connect(controls_.start, &QPushButton::clicked, this, &PracticeScreen::start);
     connect(controls_.check, &QPushButton::clicked, this, &PracticeScreen::checkButton);
     connect(controls_.marking, &QPushButton::clicked, this, &PracticeScreen::checkRoutine);
-    connect(controls_.print, &QPushButton::clicked, this, &PracticeScreen::print);
+    connect(controls_.print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
     connect(controls_.quit, &QPushButton::clicked, this, [this] { context_.endProgram(); });
     if (controls_.hint)
         connect(controls_.hint, &QPushButton::clicked, this,
@@ -81,8 +82,10 @@ void PracticeScreen::setLevelLabel(const QString& level) {
     controls_.level->setText(level);
 }
 
-// The first countdown runs for the minutes the speed label shows.
+// Every way onto the screen shows the current user in the caption. The first
+// countdown runs for the minutes the speed label shows.
 void PracticeScreen::showEvent(QShowEvent* event) {
+    setWindowTitle(practiceWindowTitle(kind_, context_.settings.userName()));
     QMainWindow::showEvent(event);
     if (!firstCountdownPending_) return;
     firstCountdownPending_ = false;
@@ -118,10 +121,7 @@ void PracticeScreen::connectMenus() {
 // The screen left keeps its sheet and its countdown runs on.
 void PracticeScreen::switchScreen() {
     hide();
-    const ScreenId other = screenIdOf(otherKind(kind_));
-    context_.screens.get(other)->setWindowTitle(
-        practiceWindowTitle(other, context_.settings.userName()));
-    context_.screens.show(other);
+    context_.screens.show(screenIdOf(otherKind(kind_)));
 }
 
 // Only proves the user's database can be opened; every record opens it afresh.
@@ -150,12 +150,12 @@ void PracticeScreen::start() {
 void PracticeScreen::checkButton() {
     controls_.scoreCount->setText(QStringLiteral("0"));
     countdown_->stop();
-    controls_.marking->click();
+    checkRoutine();
     context_.screens.destroy(ScreenId::Speed);
     storeRecordOnce();
 }
 
-// The check routine: the hidden Command2's click, run by the check button and the time-up.
+// The check routine of the check button, the time-up and the hidden Command2.
 void PracticeScreen::checkRoutine() {
     controls_.scoreCount->setText(QStringLiteral("0"));
     controls_.sheet->setAnswersLocked(true);
@@ -182,19 +182,9 @@ void PracticeScreen::timeUp() {
     countdown_->stop();
     context_.messages->inform(this, kTimeUp);
     controls_.sheet->setAnswersLocked(true);
-    controls_.marking->click();
+    checkRoutine();
     storeRecordOnce();
     countdown_->stop();
-}
-
-void PracticeScreen::print() {
-    const WindowPrinter::Result result = context_.printer->print(*this);
-    if (!result.error.isEmpty())
-        context_.messages->inform(this, result.error);
-    else if (!result.savedPdf.isEmpty())
-        context_.messages->inform(
-            this, QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
-                      .arg(result.savedPdf));
 }
 
 void PracticeScreen::showTick(const QDateTime& now, int minute) {

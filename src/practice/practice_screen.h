@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice_controls.h"
 #include "practice/core/practice_kind.h"
 #include "practice/core/sheet.h"
+#include "practice_controls.h"
 
 #include <QMainWindow>
 
@@ -35,7 +35,6 @@ private:
     void checkButton();
     void checkRoutine();
     void timeUp();
-    void print();
     void showTick(const QDateTime& now, int minute);
     void armCountdown(int minutes);
     void showOperands(const SheetOperands& operands);

@@ -29,14 +29,6 @@ ScreenId difficultyDialogIdOf(PracticeKind kind) {
                                                      : ScreenId::FourLevelDifficulty;
 }
 
-PracticeScreen* findPracticeScreen(const Screens& screens, PracticeKind kind) {
-    return qobject_cast<PracticeScreen*>(screens.find(screenIdOf(kind)));
-}
-
-PracticeScreen& practiceScreen(Screens& screens, PracticeKind kind) {
-    return *qobject_cast<PracticeScreen*>(screens.get(screenIdOf(kind)));
-}
-
 PracticeKind frontPracticeKind(const Screens& screens) {
     return screens.isVisible(ScreenId::MulDivPractice) &&
                    !screens.isVisible(ScreenId::AddSubPractice)
@@ -46,6 +38,7 @@ PracticeKind frontPracticeKind(const Screens& screens) {
 
 void freezeFrontPracticeScreen(const Screens& screens) {
     // A screen that was never made has no sheet to freeze.
-    if (PracticeScreen* screen = findPracticeScreen(screens, frontPracticeKind(screens)))
+    if (PracticeScreen* screen =
+            screens.find<PracticeScreen>(screenIdOf(frontPracticeKind(screens))))
         screen->freeze();
 }

@@ -5,7 +5,6 @@
 #include "app/screens.h"
 
 class AppContext;
-class PracticeScreen;
 
 // Registers both practice screens and the speed and difficulty dialogs with the
 // screen owner.
@@ -14,11 +13,6 @@ void providePracticeScreens(AppContext& context);
 ScreenId screenIdOf(PracticeKind kind);
 // The difficulty dialog whose levels a practice screen offers.
 ScreenId difficultyDialogIdOf(PracticeKind kind);
-
-// The practice screen if it exists; never creates it.
-PracticeScreen* findPracticeScreen(const Screens& screens, PracticeKind kind);
-// The practice screen, created hidden if need be, as writing one of its labels does.
-PracticeScreen& practiceScreen(Screens& screens, PracticeKind kind);
 
 // The practice screen the user is on: the addition/subtraction one unless only
 // the other one is visible.

@@ -1,10 +1,11 @@
 #include "speed_dialog.h"
 
-#include "practice/core/marking.h"
+#include "practice/core/score_vocabulary.h"
 #include "practice_screen.h"
 #include "practice_screens.h"
 
 #include "app/app_context.h"
+#include "app/core/number_text.h"
 #include "app/named_button.h"
 
 #include <QLabel>
@@ -13,25 +14,26 @@
 
 namespace {
 
+// One per speed, in the order of kSpeedMinutes.
 struct SpeedChoice {
     const char* name;
     const char* caption;
-    int minutes;
     const char* message;
 };
 
 constexpr SpeedChoice kChoices[] = {
-    {"Command1", "Slowest - 20  minutes", 20,
+    {"Command1", "Slowest - 20  minutes",
      "Your time is about 20 mintues, close this windows, and hit start when ready"},
-    {"Command2", "Not so slow - 15 mins", 15,
+    {"Command2", "Not so slow - 15 mins",
      "Your time is about 15 mintues, close this windows, and hit start when ready"},
-    {"Command3", "Normal -- 10 minutes", 10,
+    {"Command3", "Normal -- 10 minutes",
      "Your time is about 10 mintues, close this windows, and hit start when ready"},
-    {"Command4", "Fast - 5  minutes", 5,
+    {"Command4", "Fast - 5  minutes",
      "Your time is about 5 mintues, close this windows, and hit start when ready"},
-    {"Command5", "Fastest - 1 to 2 minutes", 2,
+    {"Command5", "Fastest - 1 to 2 minutes",
      "Your time is about 2 mintues, close this windows, and start when ready"},
 };
+static_assert(std::size(kChoices) == kSpeedMinutes.size());
 
 }  // namespace
 
@@ -39,11 +41,12 @@ SpeedDialog::SpeedDialog(AppContext& context)
     : DialogWindow(QStringLiteral("Speed"), QStringLiteral("Speed/Timing Set")), context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);
-    for (const SpeedChoice& choice : kChoices) {
+    for (size_t i = 0; i < kSpeedMinutes.size(); ++i) {
+        const SpeedChoice& choice = kChoices[i];
         QPushButton* button = makeNamedButton(QString::fromLatin1(choice.name),
                                               QString::fromLatin1(choice.caption), 32, this);
         connect(button, &QPushButton::clicked, this,
-                [this, choice] { choose(choice.minutes, QString::fromLatin1(choice.message)); });
+                [this, i] { choose(kSpeedMinutes[i], QString::fromLatin1(kChoices[i].message)); });
         layout->addWidget(button);
     }
     prompt_ = new QLabel(QStringLiteral("PICK ONE"), this);
@@ -68,9 +71,9 @@ SpeedDialog::SpeedDialog(AppContext& context)
 }
 
 void SpeedDialog::choose(int minutes, const QString& message) {
-    minutes_->setText(QString::number(minutes));
+    minutes_->setText(speedText(minutes));
     for (const PracticeKind kind : kPracticeKinds)
-        practiceScreen(context_.screens, kind).setSpeedLabel(minutes_->text());
+        context_.screens.get<PracticeScreen>(screenIdOf(kind)).setSpeedLabel(minutes_->text());
     context_.settings.speedMins = int(leadingNumber(minutes_->text()));
     prompt_->setText(message);
 }

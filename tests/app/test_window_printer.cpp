@@ -102,7 +102,7 @@ private Q_SLOTS:
     void withoutAPrinterThePageIsSavedAsAPdfInTheDataFolder() {
         QTemporaryDir data;
         SampleWindow sample;
-        SystemWindowPrinter printer(data.path());
+        SystemWindowPrinter printer(data.path(), [] { return QDateTime::currentDateTime(); });
 
         const WindowPrinter::Result result = printer.print(sample.window);
         QCOMPARE(result.error, QString());
@@ -142,7 +142,7 @@ private Q_SLOTS:
     void aNewPrintNeverOverwritesAnEarlierOne() {
         QTemporaryDir data;
         SampleWindow sample;
-        SystemWindowPrinter printer(data.path());
+        SystemWindowPrinter printer(data.path(), [] { return QDateTime::currentDateTime(); });
         const QString first = printer.print(sample.window).savedPdf;
         QFile firstFile(first);
         QVERIFY(firstFile.open(QIODevice::ReadOnly));
@@ -163,7 +163,9 @@ private Q_SLOTS:
         QTemporaryDir parent;
         SampleWindow sample;
         const QString missing = parent.filePath(QStringLiteral("missing"));
-        const WindowPrinter::Result result = SystemWindowPrinter(missing).print(sample.window);
+        const WindowPrinter::Result result = SystemWindowPrinter(missing, [] {
+                                                 return QDateTime::currentDateTime();
+                                             }).print(sample.window);
         QVERIFY2(result.error.contains(QDir::toNativeSeparators(missing)),
                  qPrintable(result.error));
         QCOMPARE(result.savedPdf, QString());
@@ -174,7 +176,9 @@ private Q_SLOTS:
         QVERIFY(inTheWay.open(QIODevice::WriteOnly));
         inTheWay.write("not a folder");
         inTheWay.close();
-        const WindowPrinter::Result onAFile = SystemWindowPrinter(file).print(sample.window);
+        const WindowPrinter::Result onAFile = SystemWindowPrinter(file, [] {
+                                                  return QDateTime::currentDateTime();
+                                              }).print(sample.window);
         QVERIFY2(onAFile.error.contains(QDir::toNativeSeparators(file)), qPrintable(onAFile.error));
         QCOMPARE(onAFile.savedPdf, QString());
         QVERIFY(inTheWay.open(QIODevice::ReadOnly));

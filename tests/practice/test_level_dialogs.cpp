@@ -154,13 +154,15 @@ private slots:
         PracticeRig::trigger(addSub, "mnuMadItem");
         QWidget* mulDiv = find(ScreenId::MulDivPractice);
         QVERIFY(!addSub->isVisible() && mulDiv->isVisible());
-        QCOMPARE(mulDiv->windowTitle(), mulDivWindowTitle(QStringLiteral("Ann")));
+        QCOMPARE(mulDiv->windowTitle(),
+                 practiceWindowTitle(PracticeKind::MultiplicationDivision, QStringLiteral("Ann")));
         QVERIFY(open(addSub) && open(mulDiv));
         const QList<int> mulDivSheet = operands(mulDiv);
 
         PracticeRig::trigger(mulDiv, "mnuBasItem");
         QVERIFY(addSub->isVisible() && !mulDiv->isVisible());
-        QCOMPARE(addSub->windowTitle(), addSubWindowTitle(QStringLiteral("Ann")));
+        QCOMPARE(addSub->windowTitle(),
+                 practiceWindowTitle(PracticeKind::AdditionSubtraction, QStringLiteral("Ann")));
         QCOMPARE(operands(addSub), addSubSheet);
         QCOMPARE(PracticeRig::answer(addSub, 0)->text(), QStringLiteral("7"));
         QVERIFY(open(addSub) && open(mulDiv));

@@ -1,3 +1,4 @@
+#include "app/core/number_text.h"
 #include "practice/core/awards.h"
 #include "practice/core/marking.h"
 

@@ -1,6 +1,5 @@
 #include "app/core/database_connections.h"
-#include "practice/core/score_schema.h"
-#include "practice/core/score_store.h"
+#include "practice/core/score_table.h"
 #include "support/test_data_folder.h"
 
 #include <QFile>

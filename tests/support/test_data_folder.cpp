@@ -2,8 +2,7 @@
 
 #include "app/core/database_connections.h"
 #include "app/core/user_files.h"
-#include "practice/core/score_schema.h"
-#include "practice/core/score_store.h"
+#include "practice/core/score_table.h"
 
 #include <QFile>
 #include <QSqlQuery>

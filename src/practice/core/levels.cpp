@@ -1,21 +1,5 @@
 #include "levels.h"
 
-QString levelName(Level level) {
-    switch (level) {
-        case Level::Easy:
-            return QStringLiteral("Easy");
-        case Level::Normal:
-            return QStringLiteral("Normal");
-        case Level::Difficult:
-            return QStringLiteral("Difficult");
-        case Level::MoreDifficult:
-            return QStringLiteral("More Difficult");
-        case Level::SuperDifficult:
-            return QStringLiteral("Super Difficult");
-    }
-    return {};
-}
-
 void assignAddSubLevel(LevelParameters& levels, Level level) {
     struct Values {
         qint16 subRange, numBase, addRange, addOffset;

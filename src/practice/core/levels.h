@@ -1,15 +1,9 @@
 #pragma once
 
 #include "practice_kind.h"
+#include "score_vocabulary.h"
 
 #include "app/core/level_parameters.h"
-
-#include <QString>
-
-enum class Level { Easy, Normal, Difficult, MoreDifficult, SuperDifficult };
-
-// The name shown in a screen's level label and stored with each score.
-QString levelName(Level level);
 
 // What each choice of the addition/subtraction difficulty dialog assigns.
 void assignAddSubLevel(LevelParameters& levels, Level level);

@@ -6,12 +6,6 @@
 
 #include <array>
 
-// The leading number of a text, blanks skipped; a text without one reads as 0.
-double leadingNumber(const QString& text);
-
-// The shortest decimal text of a number: "12", "-7", "0.5"; never "-0".
-QString decimalText(double value);
-
 struct Marking {
     // The right answer beside each wrong one; empty where the answer was right.
     std::array<QString, kProblemCount> corrections;

@@ -21,12 +21,6 @@ inline constexpr int kOperandCount = 2 * kProblemCount;
 // Problems before this index use the first operation of the kind.
 inline constexpr int kFirstSecondOperation = 9;
 
-inline QString categoryOf(PracticeKind kind) {
-    return kind == PracticeKind::AdditionSubtraction
-               ? QStringLiteral("Minus and Plus Practice program")
-               : QStringLiteral("Multiply and Divide Practice program");
-}
-
 struct Operation {
     QStringView sign;
     QStringView word;  // for screen readers

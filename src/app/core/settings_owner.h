@@ -1,0 +1,36 @@
+#pragma once
+
+#include "current_settings.h"
+#include "settings_file.h"
+
+#include <QObject>
+
+#include <optional>
+
+// The one writer of "path.mpt" and keeper of what it carries in the current
+// settings. Screens that show the user name or the award paths follow its signals.
+class SettingsOwner final : public QObject {
+    Q_OBJECT
+public:
+    SettingsOwner(const QString& path, CurrentSettings& settings)
+        : file_(path), settings_(settings) {}
+
+    const SettingsFile& file() const { return file_; }
+
+    // Start-up: the file's values become the current ones; what it lacks stays empty.
+    SettingsFile::ReadResult load();
+
+    // Writes `changed` and takes the values back as the file now holds them. On
+    // failure the current values and the old file stay as they were.
+    std::optional<QString> save(const StoredSettings& changed);
+
+Q_SIGNALS:
+    void userNameChanged(const QString& userName);
+    void awardPathsChanged();
+
+private:
+    void take(const StoredSettings& stored);
+
+    const SettingsFile file_;
+    CurrentSettings& settings_;
+};

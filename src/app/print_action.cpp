@@ -1,0 +1,13 @@
+#include "print_action.h"
+
+#include "app_context.h"
+
+void printWindow(AppContext& context, QWidget& window) {
+    const WindowPrinter::Result result = context.printer->print(window);
+    if (!result.error.isEmpty())
+        context.messages->inform(&window, result.error);
+    else if (!result.savedPdf.isEmpty())
+        context.messages->inform(
+            &window, QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
+                         .arg(result.savedPdf));
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class DatabaseConnections;
+
+// The one place that knows the table `score` of a user's database: its columns,
+// its schema and the statements that read and write it.
+namespace ScoreTable {
+inline const QString kName = QStringLiteral("score");
+inline const QString kDate = QStringLiteral("sdate");
+inline const QString kScore = QStringLiteral("score");
+inline const QString kSpeed = QStringLiteral("speed");
+inline const QString kLevel = QStringLiteral("lvl");
+inline const QString kCategory = QStringLiteral("cat");
+}  // namespace ScoreTable
+
+// One finished sheet, as its practice screen showed it.
+struct ScoreRecord {
+    QDate day;         // sdate
+    int score = 0;     // right answers, 0 to 18
+    QString speed;     // "2", "5", "10", "15" or "20"
+    QString level;     // lvl: "Easy" ... "Super Difficult"
+    QString category;  // cat: the practice screen's title
+
+    bool operator==(const ScoreRecord&) const = default;
+};
+
+// `sdate` holds yyyy-mm-dd, so that text order is day order and ranges compare days.
+QString sdateText(QDate day);
+// An invalid date when the text is not a yyyy-mm-dd day.
+QDate readSdate(const QString& text);
+
+// Creates a new, empty score database at `path`: the table with the index the
+// summary's queries use, in write-ahead-log mode so that one connection's
+// unfinished select never blocks another's insert. Returns the reason on failure.
+std::optional<QString> createScoreDatabase(const QString& path);
+
+// Reads and writes a user's score database; each call opens the file, works with
+// bound values and releases the connection.
+class ScoreStore {
+public:
+    explicit ScoreStore(DatabaseConnections& connections) : connections_(connections) {}
+
+    // Inserts one record; returns the reason when it could not be stored.
+    std::optional<QString> store(const QString& databasePath, const ScoreRecord& record);
+
+    struct Records {
+        QList<ScoreRecord> records;  // in the order they were stored
+        QString error;               // set when the file could not be read
+    };
+    Records readAll(const QString& databasePath);
+
+private:
+    DatabaseConnections& connections_;
+};
