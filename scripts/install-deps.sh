@@ -12,6 +12,7 @@ packages=(
     poppler-utils
     xdg-utils
     xvfb xauth
+    librsvg2-bin
 )
 
 missing=()
