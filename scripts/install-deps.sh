@@ -13,6 +13,7 @@ packages=(
     xdg-utils
     xvfb xauth
     librsvg2-bin
+    desktop-file-utils appstream
 )
 
 missing=()
