@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need,
-# when any of them is missing.
+# Installs the Debian 12 packages the build, the program, the Debian package and
+# the tests need, when any of them is missing.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,9 @@ packages=(
     poppler-utils
     xdg-utils
     xvfb xauth
+    librsvg2-bin
+    dpkg-dev file
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the build as the package does (under /usr, through DESTDIR) and runs
+# the desktop's own validators on the desktop entry and the AppStream metadata.
+set -euo pipefail
+build="$1"
+for tool in desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+root="$(mktemp -d)"
+trap 'rm -rf "$root"' EXIT
+DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+
+desktop="$root/usr/share/applications/brenlo-math.desktop"
+# desktop-file-validate exits 0 after warnings, so any output is a failure.
+report="$(desktop-file-validate "$desktop" 2>&1)"
+[ -z "$report" ] || { echo "$report"; exit 1; }
+grep -qx 'Exec=/usr/bin/brenlo-math' "$desktop" || { grep Exec "$desktop"; exit 1; }
+
+# validate-tree also finds the desktop entry the metadata launches; even its
+# pedantic notes are avoidable, so none may remain.
+report="$(appstreamcli validate-tree --no-net --pedantic --explain "$root" 2>&1)" || true
+echo "$report"
+if grep -qE '^ *[EWIP]: ' <<<"$report" || ! grep -q 'Validation was successful' <<<"$report"; then
+    exit 1
+fi
+
+icon="$(sed -n 's/^Icon=//p' "$desktop")"
+for size in 16 32 48 256; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" | grep "PNG image data, $size x $size"
+done
+test -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg"
