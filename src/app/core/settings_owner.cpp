@@ -7,9 +7,25 @@ SettingsFile::ReadResult SettingsOwner::load() {
 }
 
 std::optional<QString> SettingsOwner::save(const StoredSettings& changed) {
-    if (auto error = file_.write(changed)) return error;
+    return write(changed, true);
+}
+
+std::optional<QString> SettingsOwner::saveAwardPaths() {
+    return write(settings_.stored, false);
+}
+
+void SettingsOwner::setAwardPath(int award, const QString& path) {
+    StoredSettings changed = settings_.stored;
+    changed.awardSoundPaths[award] = path;
+    take(changed);
+}
+
+std::optional<QString> SettingsOwner::write(const StoredSettings& values, bool takeUserName) {
+    if (auto error = file_.write(values)) return error;
     const SettingsFile::ReadResult readBack = file_.read();
-    take(readBack.error.isEmpty() ? readBack.settings : changed);
+    StoredSettings taken = readBack.error.isEmpty() ? readBack.settings : values;
+    if (!takeUserName) taken.userName = settings_.stored.userName;
+    take(taken);
     return std::nullopt;
 }
 

@@ -24,11 +24,21 @@ public:
     // failure the current values and the old file stay as they were.
     std::optional<QString> save(const StoredSettings& changed);
 
+    // Writes the current values and takes back only the award paths: the user line is
+    // read into a scratch value, so the current user never changes here. On failure the
+    // current values and the old file stay as they were.
+    std::optional<QString> saveAwardPaths();
+
+    // Changes award path `award` for the whole program at once; the file follows at
+    // the next save.
+    void setAwardPath(int award, const QString& path);
+
 Q_SIGNALS:
     void userNameChanged(const QString& userName);
     void awardPathsChanged();
 
 private:
+    std::optional<QString> write(const StoredSettings& values, bool takeUserName);
     void take(const StoredSettings& stored);
 
     const SettingsFile file_;

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <memory>
 
-// Where sounds go. play() starts a file and returns at once; a sound that cannot
-// be played is logged, never reported to the caller.
-class AudioOutput {
+// Where sounds go. play() starts a file and returns at once; a sound that cannot be
+// played is logged and announced by notPlayable, which may come from another thread.
+class AudioOutput : public QObject {
+    Q_OBJECT
 public:
-    virtual ~AudioOutput() = default;
     virtual void play(const QString& filePath) = 0;
+
+Q_SIGNALS:
+    void notPlayable(const QString& filePath, const QString& reason);
 };
 
 // The machine's sound device through SDL2_mixer, opened on the first play.

@@ -1,6 +1,7 @@
 #include "media_player.h"
 
 #include "audio_output.h"
+#include "play_problem.h"
 
 #include <QDir>
 
@@ -9,9 +10,23 @@
 MediaPlayer::MediaPlayer(AudioOutput& output, QString baseFolder, QObject* parent)
     : QObject(parent), output_(output), baseFolder_(std::move(baseFolder)) {
     setObjectName(QStringLiteral("MediaPlayer1"));
+    connect(&output_, &AudioOutput::notPlayable, this, &MediaPlayer::outputCannotPlay);
 }
 
 void MediaPlayer::play(const QString& path) {
-    // An empty path goes on as it is, so that the output logs the missing setting.
-    output_.play(path.isEmpty() ? path : QDir(baseFolder_).filePath(path));
+    const QString file = path.isEmpty() ? path : QDir(baseFolder_).filePath(path);
+    if (const auto problem = playProblem(file))
+        Q_EMIT cannotPlay(path, *problem);
+    else
+        handedOn_.insert(file, path);
+    // Even a path that cannot play goes on: it cuts off what plays, and the output logs it.
+    output_.play(file);
+}
+
+void MediaPlayer::outputCannotPlay(const QString& filePath, const QString& reason) {
+    const auto path = handedOn_.constFind(filePath);
+    if (path == handedOn_.cend()) return;
+    const QString played = *path;
+    handedOn_.erase(path);
+    Q_EMIT cannotPlay(played, reason);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -13,10 +14,20 @@ class MediaPlayer : public QObject {
 public:
     MediaPlayer(AudioOutput& output, QString baseFolder, QObject* parent = nullptr);
 
-    // Starts the file and returns at once; a file that cannot be played is only logged.
+    // Starts the file and returns at once.
     void play(const QString& path);
 
+Q_SIGNALS:
+    // A path given to play() cannot be played, and why: at once when that is plain
+    // from the file system, later when the output fails to decode it.
+    void cannotPlay(const QString& path, const QString& reason);
+
 private:
+    void outputCannotPlay(const QString& filePath, const QString& reason);
+
     AudioOutput& output_;
     const QString baseFolder_;
+    // The paths handed to the output, by the file it was given, so that its reports
+    // for other players' files are not taken for ours.
+    QHash<QString, QString> handedOn_;
 };

@@ -15,6 +15,7 @@ namespace {
 // A machine without a usable sound device stays so for the life of the process: it is
 // reported once, and later plays do not try again.
 std::atomic<bool> noDevice{false};
+const QString kNoDevice = QStringLiteral("no sound device can be opened");
 
 void reportNoDevice(const QString& reason) {
     if (!noDevice.exchange(true))
@@ -35,7 +36,10 @@ public:
         : worker_([this](const QString& path) { playNow(path); }, [this] { close(); }) {}
 
     void play(const QString& filePath) override {
-        if (noDevice) return;
+        if (noDevice) {
+            Q_EMIT notPlayable(filePath, kNoDevice);
+            return;
+        }
         if (modulePath_.isEmpty()) modulePath_ = musicModulePath();
         worker_.request(filePath);
     }
@@ -44,17 +48,22 @@ private:
     // Everything below runs on the worker thread, which alone loads and calls the module.
 
     void playNow(const QString& path) {
-        if (!loadModule()) return;
+        if (!loadModule()) {
+            Q_EMIT notPlayable(path, kNoDevice);
+            return;
+        }
         if (path.isEmpty()) {
             stop_();
-            reportOnce(path, QStringLiteral("no file is named"));
+            notPlayableFile(path, QStringLiteral("no file is named"));
             return;
         }
         const SdlMusicResult result = play_(QFile::encodeName(path).constData());
-        if (result.outcome == kSdlMusicNoDevice)
+        if (result.outcome == kSdlMusicNoDevice) {
             reportNoDevice(QString::fromUtf8(result.reason));
-        else if (result.outcome == kSdlMusicNotPlayable)
-            reportOnce(path, QString::fromUtf8(result.reason));
+            Q_EMIT notPlayable(path, kNoDevice);
+        } else if (result.outcome == kSdlMusicNotPlayable) {
+            notPlayableFile(path, QString::fromUtf8(result.reason));
+        }
     }
 
     bool loadModule() {
@@ -74,8 +83,10 @@ private:
         if (close_) close_();
     }
 
-    // A broken sound setting would otherwise fill the log on every award.
-    void reportOnce(const QString& path, const QString& problem) {
+    // Logged once, since a broken sound setting would otherwise fill the log on every
+    // award; announced every time, for whoever shows it.
+    void notPlayableFile(const QString& path, const QString& problem) {
+        Q_EMIT notPlayable(path, problem);
         if (reportedPaths_.contains(path)) return;
         reportedPaths_.insert(path);
         if (path.isEmpty())

@@ -1,0 +1,204 @@
+#include "disk_audio_file.h"
+#include "practice/practice_rig.h"
+
+#include "app/app_screens.h"
+#include "sound/sound_screens.h"
+
+#include <QAbstractItemView>
+#include <QPointer>
+
+namespace {
+
+const QStringList kBrowse{"Command1", "Command5", "Command6", "Command7", "Command8"};
+const QString kSettings = QStringLiteral("path.mpt");
+
+// The practice rig with the real sound output, the sound screens, the settings file read,
+// and a folder "songs" of sound files and others.
+struct SoundRig : PracticeRig {
+    SoundRig() {
+        context.audio = makeSystemAudioOutput();
+        provideAppScreens(context);
+        provideSoundScreens(context);
+        folder.writeSettings(QStringLiteral("Guest"));
+        context.settingsOwner.load();
+        QDir(folder.path({})).mkpath(QStringLiteral("songs/wav"));
+        for (const char* name : {"a.mp3", "b.WAV", "c.Mid", "notes.txt", ".hidden.wav"})
+            folder.writeFile(QStringLiteral("songs/") + name, "not a sound");
+        QFile::copy(QStringLiteral(DATA_FOLDER "/sounds/perfect.wav"), folder.path("cheer.wav"));
+        setup = context.screens.show(ScreenId::SoundSetup);
+    }
+
+    QWidget* chooser() const { return context.screens.find(ScreenId::SoundChooser); }
+    QLineEdit* box(int k) const { return setup->findChild<QLineEdit*>(QString("Text1_%1").arg(k)); }
+    QStringList boxes() const {
+        QStringList texts;
+        for (int k = 0; k < 5; ++k) texts << box(k)->text();
+        return texts;
+    }
+    void type(int k, const QString& text) const {
+        box(k)->clear();
+        QTest::keyClicks(box(k), text);
+    }
+    QStringList names(const char* list) const {
+        QStringList texts;
+        const QAbstractItemModel* model = chooser()->findChild<QAbstractItemView*>(list)->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            texts << model->index(i, 0).data().toString().trimmed();
+        return texts;
+    }
+    // Picks a row once the list shows it; Return on a folder opens it, as a double click does.
+    void pick(const char* list, const QString& name, bool open = false) const {
+        auto* view = chooser()->findChild<QAbstractItemView*>(list);
+        QTRY_VERIFY(names(list).contains(name));
+        view->setCurrentIndex(view->model()->index(int(names(list).indexOf(name)), 0));
+        if (open) QTest::keyClick(view, Qt::Key_Return);
+    }
+
+    QWidget* setup;
+};
+
+void addRow(const char* name, int row, const char* typed, const char* file, const char* closedBy,
+            const char* outcome, const char* message = "") {
+    QTest::newRow(name) << row << QString(typed) << QString(file) << QString(closedBy)
+                        << QString(outcome) << QString(message);
+}
+
+}  // namespace
+
+class TestSoundSetup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir disk_;
+
+private Q_SLOTS:
+    void initTestCase() {
+        qputenv("SDL_AUDIODRIVER", "disk");
+        qputenv("SDL_DISKAUDIODELAY", "2");
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(disk_.filePath("out.raw")));
+    }
+
+    // outcome: the chosen path goes into the row and is "saved", or the settings file is
+    // read-only and it is only kept ("unwritable"), or nothing changes ("none").
+    void browseHandsOneRowToTheChooser_data() {
+        QTest::addColumn<int>("row");
+        for (const char* column : {"typed", "file", "closedBy", "outcome", "message"})
+            QTest::addColumn<QString>(column);
+        addRow("Select on row 3", 2, "", "b.WAV", "Command1", "saved");
+        addRow("typed row 1 saved too", 4, "own.mid", "a.mp3", "Command1", "saved");
+        addRow("End", 1, "own.mid", "b.WAV", "Command2", "none");
+        addRow("frame close", 1, "", "b.WAV", "frame", "none");
+        addRow("no file selected", 1, "", "", "Command1", "none", "file list");
+        addRow("read-only settings", 0, "", "c.Mid", "Command1", "unwritable",
+               "path.mpt\" could not be written: the file is read-only");
+    }
+
+    void browseHandsOneRowToTheChooser() {
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QFETCH(QString, closedBy);
+        QFETCH(QString, outcome);
+        QFETCH(QString, message);
+        SoundRig rig;
+        const QString workingFolder = QDir::currentPath();
+        QStringList expected = rig.boxes();
+        const QByteArray before = rig.folder.readFile(kSettings);
+        if (outcome == "unwritable")
+            QFile::setPermissions(rig.folder.path(kSettings), QFile::ReadOwner);
+        if (!typed.isEmpty()) rig.type(0, typed);
+
+        SoundRig::click(rig.setup, kBrowse[row]);
+        const QPointer<QWidget> chooser = rig.chooser();
+        SoundRig::click(rig.setup, kBrowse[row]);
+        QCOMPARE(rig.chooser(), chooser.data());
+        rig.pick("Dir1", "songs", true);
+        QTRY_COMPARE(rig.names("File1"), (QStringList{"a.mp3", "b.WAV", "c.Mid"}));
+        if (!file.isEmpty()) rig.pick("File1", file);
+        const auto browseEnabled = [&](bool all) {
+            for (int k = 0; k < 5; ++k)
+                QCOMPARE(rig.setup->findChild<QPushButton*>(kBrowse[k])->isEnabled(),
+                         all || k == row);
+        };
+        browseEnabled(false);
+        for (QWidget* window : {rig.setup, rig.chooser()}) {
+            QVERIFY(window->width() <= 800 && window->height() <= 600);
+            for (QWidget* input : window->findChildren<QWidget*>())
+                QVERIFY(input->focusPolicy() == Qt::NoFocus || !input->accessibleName().isEmpty());
+        }
+        closedBy == "frame" ? void(chooser->close()) : SoundRig::click(chooser, closedBy);
+
+        QCOMPARE(rig.messages->texts().join("").contains(message), true);
+        QCOMPARE(rig.messages->shown.size(), message.isEmpty() ? 0 : 1);
+        if (!typed.isEmpty()) expected[0] = typed;
+        if (outcome != "none") expected[row] = rig.folder.path("songs/" + file);
+        QCOMPARE(rig.boxes(), expected);
+        const QString written =
+            "[Sound]\r\n" + expected.join("\r\n") + "\r\n[User]\r\nGuest\r\n[Award]\r\n";
+        QCOMPARE(rig.folder.readFile(kSettings), outcome == "saved" ? written.toUtf8() : before);
+        const bool open = chooser && chooser->isVisible();
+        QCOMPARE(open, file.isEmpty() && closedBy == "Command1");
+        browseEnabled(!open);
+        QCOMPARE(QDir::currentPath(), workingFolder);
+    }
+
+    // Either practice screen opens the one screen; what is typed holds for the whole
+    // program at once, and is written by a change of user, never by End.
+    void theBoxesAreTheProgramsPaths() {
+        SoundRig rig;
+        rig.setup->close();
+        rig.context.screens.show(ScreenId::MainMenu);
+        SoundRig::trigger(rig.open(PracticeKind::AdditionSubtraction), "mnufileitem");
+        rig.type(3, "typed.wav");
+        QCOMPARE(rig.context.settings.stored.awardSoundPaths[3], "typed.wav");
+        const QByteArray before = rig.folder.readFile(kSettings);
+        SoundRig::click(rig.setup, "Command4");
+        QVERIFY(!rig.setup->isVisible());
+        QCOMPARE(rig.folder.readFile(kSettings), before);
+
+        SoundRig::trigger(rig.open(PracticeKind::MultiplicationDivision), "mnufilitem");
+        QVERIFY(rig.setup->isVisible());
+        QCOMPARE(rig.boxes()[3], "typed.wav");
+        QWidget* menu = rig.context.screens.find(ScreenId::MainMenu);
+        menu->findChild<QLineEdit*>("Text1")->setText("Kid");
+        SoundRig::click(menu, "Command6");
+        QVERIFY(rig.folder.readFile(kSettings).contains(
+            "\r\ntyped.wav\r\na4.wav\r\n[User]\r\nKid\r\n"));
+
+        StoredSettings other = rig.context.settings.stored;
+        other.awardSoundPaths[1] = "read back.wav";
+        QVERIFY(!rig.context.settingsOwner.save(other));
+        QCOMPARE(rig.boxes()[1], "read back.wav");
+    }
+
+    // A sound that cannot play says why beside its row, until that row's next test; the
+    // program plays on.
+    void testSoundPlaysTheBoxOrSaysWhyNot_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QString() << QString("Not played: no file is named");
+        QTest::newRow("folder") << QString("songs") << QString("Not played: this is a folder");
+        QTest::newRow("missing") << QString("gone.wav") << QString("Not played: there is no such");
+        QTest::newRow("not a sound") << QString("songs/notes.txt") << QString("Not played: ");
+    }
+
+    void testSoundPlaysTheBoxOrSaysWhyNot() {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        QFile::remove(disk_.filePath("out.raw"));
+        const DiskAudioFile disk(disk_.filePath("out.raw"));
+        SoundRig rig;
+        auto* problem = rig.setup->findChild<QLabel*>("problem_2");
+        rig.type(2, text);
+        SoundRig::click(rig.setup, "Command11");
+        QTRY_VERIFY(problem->text().startsWith(reason) && problem->text().size() > 13);
+        QVERIFY(rig.setup->findChild<QLabel*>("problem_1")->text().isEmpty());
+
+        rig.type(2, "cheer.wav");
+        SoundRig::click(rig.setup, "Command11");
+        QVERIFY(problem->text().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(disk.soundAfter(0), 15000);
+    }
+};
+
+QTEST_MAIN(TestSoundSetup)
+#include "test_sound_setup.moc"
