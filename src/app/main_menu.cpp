@@ -1,6 +1,8 @@
 #include "main_menu.h"
 
+#include "after_first_paint.h"
 #include "app/core/app_title.h"
+#include "app/core/atomic_file.h"
 #include "app_context.h"
 #include "named_button.h"
 #include "user_commands.h"
@@ -91,6 +93,9 @@ MainMenu::MainMenu(AppContext& context)
             &QLineEdit::setText);
 
     commands_->loadSettings(this);
+    // What writers killed before their rename left behind goes once the menu is up.
+    runAfterFirstPaint(
+        this, [&context] { removeLeftoverTemporaries(context.dataFolder.absolutePath()); });
 }
 
 QString MainMenu::userNameBoxText() const {

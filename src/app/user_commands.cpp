@@ -1,8 +1,7 @@
 #include "user_commands.h"
 
 #include "app_context.h"
-
-#include <QDebug>
+#include "practice/core/score_table.h"
 
 namespace {
 
@@ -25,14 +24,10 @@ UserCommands::UserCommands(AppContext& context, QObject* parent)
     : QObject(parent), context_(context) {}
 
 void UserCommands::loadSettings(QWidget* window) {
-    const SettingsFile::ReadResult result = context_.settingsOwner.load();
-    if (!result.error.isEmpty()) {
+    if (const auto problem = context_.settingsOwner.load().problem()) {
         context_.messages->inform(window,
-                                  QStringLiteral("The settings file \"%1\" could not be read: %2")
-                                      .arg(SettingsFile::kFileName, result.error));
-    } else if (result.missing || result.linesRead < SettingsFile::kLineCount) {
-        qWarning().noquote() << SettingsFile::kFileName << "has" << result.linesRead
-                             << "of its nine lines; the rest start empty";
+                                  QStringLiteral("The settings file \"%1\" could not be read: %2.")
+                                      .arg(SettingsFile::kFileName, *problem));
     }
 }
 
@@ -74,11 +69,14 @@ void UserCommands::restoreDatabase(QWidget* window) {
 }
 
 bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
+    const bool existed = context_.users.exists(userName);
+    // A template that is no score database never replaces the user's records.
     const auto error = context_.databases.replaceFile(context_.users.databasePath(userName), [&] {
-        return context_.users.makeDatabase(userName);
+        return context_.users.makeDatabase(userName, scoreDatabaseProblem);
     });
     if (!error) return true;
-    context_.messages->inform(window, QStringLiteral("The database \"%1\" could not be made: %2")
-                                          .arg(userName + UserFiles::kDatabaseSuffix, *error));
+    const QString failure = existed ? QStringLiteral("The database \"%1\" was not replaced: %2")
+                                    : QStringLiteral("The database \"%1\" could not be made: %2");
+    context_.messages->inform(window, failure.arg(userName + UserFiles::kDatabaseSuffix, *error));
     return false;
 }

@@ -13,8 +13,8 @@ class UserCommands : public QObject {
 public:
     explicit UserCommands(AppContext& context, QObject* parent = nullptr);
 
-    // Start-up: fills the current settings from "path.mpt". A missing or short
-    // file leaves the values it does not hold empty.
+    // Start-up: fills the current settings from "path.mpt". A missing, short or
+    // garbled file leaves the values it does not hold empty and is reported once.
     void loadSettings(QWidget* window);
 
     // The existence test for the current user; shows the "No such user" message when it fails.

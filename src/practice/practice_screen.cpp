@@ -89,7 +89,7 @@ void PracticeScreen::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!firstCountdownPending_) return;
     firstCountdownPending_ = false;
-    armCountdown(int(leadingNumber(controls_.speed->text())));
+    armCountdown(leadingWholeNumber(controls_.speed->text()));
 }
 
 void PracticeScreen::closeEvent(QCloseEvent* event) {
@@ -124,14 +124,12 @@ void PracticeScreen::switchScreen() {
     context_.screens.show(screenIdOf(otherKind(kind_)));
 }
 
-// Only proves the user's database can be opened; every record opens it afresh.
+// Only proves the user's database can hold scores; every record opens it afresh.
 void PracticeScreen::openDatabase() {
     const QString path = context_.users.databasePath(context_.settings.userName());
-    const DatabaseConnection connection = context_.databases.open(path);
-    if (!connection.isOpen())
-        context_.messages->inform(this, QStringLiteral("The score database \"%1\" could not be "
-                                                       "opened, so scores cannot be saved: %2")
-                                            .arg(path, connection.error()));
+    if (const auto problem = ScoreStore(context_.databases).check(path))
+        context_.messages->inform(
+            this, QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, *problem));
 }
 
 void PracticeScreen::start() {
@@ -173,7 +171,7 @@ void PracticeScreen::checkRoutine() {
     }
     controls_.scoreCount->setText(QString::number(marking.count));
 
-    const int award = awardFor(int(leadingNumber(controls_.scoreCount->text())));
+    const int award = awardFor(leadingWholeNumber(controls_.scoreCount->text()));
     mediaPlayer_->play(context_.settings.stored.awardSoundPaths[award]);
     context_.messages->inform(this, awardMessage(award));
 }
@@ -230,7 +228,7 @@ void PracticeScreen::storeRecordOnce() {
     // A check before the first tick finds the date label still empty; today is what it would show.
     const QDate day =
         readDateLabel(controls_.date->text(), QLocale()).value_or(context_.clock->now().date());
-    const ScoreRecord record{day, int(leadingNumber(controls_.scoreCount->text())),
+    const ScoreRecord record{day, leadingWholeNumber(controls_.scoreCount->text()),
                              controls_.speed->text(), controls_.level->text(),
                              controls_.category->text()};
     const QString path = context_.users.databasePath(context_.settings.userName());

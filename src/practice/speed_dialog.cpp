@@ -74,7 +74,7 @@ void SpeedDialog::choose(int minutes, const QString& message) {
     minutes_->setText(speedText(minutes));
     for (const PracticeKind kind : kPracticeKinds)
         context_.screens.get<PracticeScreen>(screenIdOf(kind)).setSpeedLabel(minutes_->text());
-    context_.settings.speedMins = int(leadingNumber(minutes_->text()));
+    context_.settings.speedMins = leadingWholeNumber(minutes_->text());
     prompt_->setText(message);
 }
 

@@ -38,6 +38,7 @@ private slots:
         QCOMPARE(endMinuteAfter(0, 2), 2);
         QCOMPARE(endMinuteAfter(59, 20), 19);
         QCOMPARE(endMinuteAfter(45, 15), 0);
+        QCOMPARE(endMinuteAfter(30, INT_MAX), 37);
     }
 
     void endsOnTheEndMinuteAcrossTheHour() {

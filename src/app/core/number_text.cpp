@@ -2,6 +2,9 @@
 
 #include <QLocale>
 
+#include <cmath>
+#include <limits>
+
 double leadingNumber(const QString& text) {
     // Blanks may stand anywhere inside the number, as in the classic Val.
     QString number;
@@ -23,6 +26,15 @@ double leadingNumber(const QString& text) {
     bool ok = false;
     const double value = QLocale::c().toDouble(number, &ok);
     return ok ? value : 0.0;
+}
+
+int leadingWholeNumber(const QString& text) {
+    using Limits = std::numeric_limits<int>;
+    const double value = std::trunc(leadingNumber(text));
+    if (std::isnan(value)) return 0;
+    if (value >= double(Limits::max())) return Limits::max();
+    if (value <= double(Limits::min())) return Limits::min();
+    return int(value);
 }
 
 QString decimalText(double value) {

@@ -1,8 +1,9 @@
 #include "settings_file.h"
 
 #include "atomic_file.h"
+#include "regular_file.h"
 
-#include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace {
@@ -13,50 +14,115 @@ const QString kAwardHeader = QStringLiteral("[Award]");
 constexpr int kFirstSoundLine = 1;  // zero-based line index of award 0's path
 constexpr int kUserLine = 7;
 
-QStringList splitLines(const QByteArray& bytes, int maxLines) {
-    QStringList lines;
+// Up to `maxLines` lines, without their line ends. A last line without its line end
+// still counts, unless the bound cut it short.
+QList<QByteArray> splitLines(const QByteArray& bytes, int maxLines, bool cutAtBound) {
+    QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size() && lines.size() < maxLines; ++i) {
         const char c = bytes.at(i);
         if (c != '\r' && c != '\n') continue;
-        lines.append(QString::fromLocal8Bit(bytes.mid(start, i - start)));
+        lines.append(bytes.mid(start, i - start));
         if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
         start = i + 1;
     }
-    // A last line without its line end still counts.
-    if (lines.size() < maxLines && start < bytes.size())
-        lines.append(QString::fromLocal8Bit(bytes.mid(start)));
+    if (lines.size() < maxLines && start < bytes.size() && !cutAtBound)
+        lines.append(bytes.mid(start));
     return lines;
+}
+
+// Text in the system's encoding without control characters; tabs are text.
+std::optional<QString> decodeText(const QByteArray& line) {
+    for (const char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t') || byte == 0x7f) return std::nullopt;
+    }
+    QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+    QString text = decoder(line);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
+QString valueName(int lineIndex) {
+    if (lineIndex == kUserLine) return QStringLiteral("the user name");
+    return QStringLiteral("award sound %1").arg(lineIndex - kFirstSoundLine + 1);
+}
+
+QString lineList(const QList<int>& lines) {
+    QStringList numbers;
+    for (const int line : lines) numbers.append(QString::number(line));
+    return numbers.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
+std::optional<QString> SettingsFile::ReadResult::problem() const {
+    const QString nothingRead = QStringLiteral("; the user name and the award sounds start empty");
+    if (missing) return QStringLiteral("there is no such file") + nothingRead;
+    if (!error.isEmpty()) return error + nothingRead;
+    QStringList reasons;
+    if (linesRead < kLineCount) {
+        reasons.append(cutAtBound ? QStringLiteral("only %1 of its nine lines lie in the "
+                                                   "first %2 KiB, which is all that is read")
+                                        .arg(linesRead)
+                                        .arg(kMaxBytes / 1024)
+                                  : QStringLiteral("it has %1 of its nine lines").arg(linesRead));
+    }
+    if (!garbledLines.isEmpty()) {
+        reasons.append((garbledLines.size() == 1 ? QStringLiteral("line %1 is not text")
+                                                 : QStringLiteral("lines %1 are not text"))
+                           .arg(lineList(garbledLines)));
+    }
+    if (reasons.isEmpty()) return std::nullopt;
+    QStringList empty;
+    for (int index = kFirstSoundLine; index <= kUserLine; ++index) {
+        if (index == kUserLine - 1) continue;  // the "[User]" header
+        if (index >= linesRead || garbledLines.contains(index + 1)) empty.append(valueName(index));
+    }
+    QString text = reasons.join(QStringLiteral(" and "));
+    if (!empty.isEmpty()) text += QStringLiteral("; empty instead: ") + empty.join(u", ");
+    return text;
+}
+
 SettingsFile::ReadResult SettingsFile::read() const {
+    const RegularFileRead file = readRegularFile(path_, {.maxBytes = kMaxBytes});
+    if (!file.error.isEmpty()) {
+        ReadResult result;
+        result.missing = file.missing;
+        if (!file.missing) result.error = file.error;
+        return result;
+    }
+    return parse(file.bytes, file.truncated);
+}
+
+SettingsFile::ReadResult SettingsFile::parse(const QByteArray& bytes, bool cutAtBound) {
     ReadResult result;
-    QFile file(path_);
-    if (!file.exists()) {
-        result.missing = true;
-        return result;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const QStringList lines = splitLines(file.readAll(), kLineCount);
+    result.cutAtBound = cutAtBound;
+    const QList<QByteArray> lines = splitLines(bytes, kLineCount, cutAtBound);
     result.linesRead = int(lines.size());
-    auto line = [&lines](int index) { return index < lines.size() ? lines.at(index) : QString(); };
+    QStringList texts;
+    for (int index = 0; index < lines.size(); ++index) {
+        const std::optional<QString> text = decodeText(lines.at(index));
+        if (!text) result.garbledLines.append(index + 1);
+        texts.append(text.value_or(QString()));
+    }
+    auto line = [&texts](int index) { return index < texts.size() ? texts.at(index) : QString(); };
     for (int award = 0; award < StoredSettings::kAwardCount; ++award)
         result.settings.awardSoundPaths[award] = line(kFirstSoundLine + award);
     result.settings.userName = line(kUserLine);
     return result;
 }
 
-std::optional<QString> SettingsFile::write(const StoredSettings& settings) const {
+QByteArray SettingsFile::format(const StoredSettings& settings) {
     QStringList lines{kSoundHeader};
     for (const QString& path : settings.awardSoundPaths) lines.append(path);
     lines << kUserHeader << settings.userName << kAwardHeader;
 
     QByteArray bytes;
     for (const QString& line : lines) bytes += line.toLocal8Bit() + "\r\n";
-    return writeFileAtomically(path_, bytes);
+    return bytes;
+}
+
+std::optional<QString> SettingsFile::write(const StoredSettings& settings) const {
+    return writeFileAtomically(path_, format(settings));
 }

@@ -2,6 +2,8 @@
 
 #include "current_settings.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -12,22 +14,35 @@ class SettingsFile {
 public:
     static constexpr int kLineCount = 9;
     static inline const QString kFileName = QStringLiteral("path.mpt");
+    // Nine lines of paths fit many times over; more is never read.
+    static constexpr qint64 kMaxBytes = 64 * 1024;
 
     struct ReadResult {
         StoredSettings settings;  // what could be read; the rest stays empty
         int linesRead = 0;
         bool missing = false;
-        QString error;  // set when the file exists but cannot be read
+        bool cutAtBound = false;  // the file is longer than what is read of it
+        QList<int> garbledLines;  // one-based; their values stay empty
+        QString error;            // set when the file exists but cannot be read
+
+        // What could not be read and which values start empty instead; nothing
+        // when all nine lines were read as text.
+        std::optional<QString> problem() const;
     };
 
     explicit SettingsFile(QString path) : path_(std::move(path)) {}
 
-    // Reads the first nine lines; CR LF, CR alone and LF alone each end a line.
+    // Reads the first nine lines of a regular file (a link to one is followed);
+    // CR LF, CR alone and LF alone each end a line.
     ReadResult read() const;
 
     // Replaces the file atomically with the nine lines, each ended by CR LF.
     // Returns the reason when it could not be written; the old file is then intact.
     std::optional<QString> write(const StoredSettings& settings) const;
+
+    // The reading and writing of the bytes, apart from the file.
+    static ReadResult parse(const QByteArray& bytes, bool cutAtBound = false);
+    static QByteArray format(const StoredSettings& settings);
 
     const QString& path() const { return path_; }
 

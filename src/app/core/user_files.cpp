@@ -1,6 +1,7 @@
 #include "user_files.h"
 
 #include "atomic_file.h"
+#include "regular_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,23 +10,8 @@ namespace {
 
 constexpr qsizetype kMaxFileNameBytes = 255;
 
-constexpr QFileDevice::Permissions kReadOnly =
-    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-constexpr QFileDevice::Permissions kWritable = kReadOnly | QFileDevice::WriteOwner;
-
-// Puts the template back to read-only however the copy ends.
-class TemplateUnlock {
-public:
-    explicit TemplateUnlock(const QString& path) : path_(path) {
-        QFile::setPermissions(path_, kWritable);
-    }
-    ~TemplateUnlock() { QFile::setPermissions(path_, kReadOnly); }
-    TemplateUnlock(const TemplateUnlock&) = delete;
-    TemplateUnlock& operator=(const TemplateUnlock&) = delete;
-
-private:
-    QString path_;
-};
+// An empty score database is a few pages; a template far larger is no template.
+constexpr qint64 kMaxTemplateBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -63,17 +49,26 @@ QString UserFiles::databasePath(const QString& userName) const {
     return dataFolder_.filePath(findDatabase(userName).value_or(userName + kDatabaseSuffix));
 }
 
-std::optional<QString> UserFiles::makeDatabase(const QString& userName) const {
+std::optional<QString> UserFiles::makeDatabase(const QString& userName,
+                                               const FileCheck& check) const {
     if (const auto problem = nameProblem(userName)) return problem;
-    const QString source = templatePath();
-    QByteArray contents;
-    {
-        const TemplateUnlock unlock(source);
-        QFile file(source);
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("the template \"%1\" cannot be read: %2")
-                .arg(kTemplateName, file.errorString());
-        contents = file.readAll();
+    // Read as the regular file in the data folder itself, never through a link,
+    // and left read-only again, as it is kept between copies.
+    const RegularFileRead source = readRegularFile(
+        templatePath(),
+        {.maxBytes = kMaxTemplateBytes, .refuseLinks = true, .leaveReadOnly = true});
+    const auto templateProblem = [](const QString& reason) {
+        return QStringLiteral("the template \"%1\" cannot be copied: %2")
+            .arg(kTemplateName, reason);
+    };
+    if (!source.error.isEmpty()) return templateProblem(source.error);
+    if (source.truncated) return templateProblem(QStringLiteral("it is far too large"));
+    FileCheck checkCopy;
+    if (check) {
+        checkCopy = [&](const QString& copy) -> std::optional<QString> {
+            if (auto problem = check(copy)) return templateProblem(*problem);
+            return std::nullopt;
+        };
     }
-    return writeFileAtomically(databasePath(userName), contents);
+    return writeFileAtomically(databasePath(userName), source.bytes, checkCopy);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "atomic_file.h"
+
 #include <QDir>
 #include <QString>
 
@@ -25,10 +27,11 @@ public:
     // (the exact name first), otherwise "<name>.mdb" in the data folder.
     QString databasePath(const QString& userName) const;
 
-    // The copy steps: the template, made writable for the copy and read-only again
-    // afterwards whatever happens, replaces the user's database atomically.
+    // The copy steps: the template, which must be a regular file in the data folder
+    // and is left read-only, replaces the user's database atomically once `check`
+    // (when given) has found nothing wrong with the copy.
     // Returns the reason on failure; the old database is then intact.
-    std::optional<QString> makeDatabase(const QString& userName) const;
+    std::optional<QString> makeDatabase(const QString& userName, const FileCheck& check = {}) const;
 
     QString templatePath() const { return dataFolder_.filePath(kTemplateName); }
 

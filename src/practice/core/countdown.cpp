@@ -5,7 +5,8 @@
 #include <QTimer>
 
 int endMinuteAfter(int now, int minutes) {
-    return ((now + minutes) % 60 + 60) % 60;
+    // Each term is reduced first, so that no number of minutes can overflow the sum.
+    return ((now % 60 + minutes % 60) % 60 + 60) % 60;
 }
 
 Countdown::Countdown(const Clock& clock, QObject* parent)

@@ -3,9 +3,11 @@
 #include "app/core/database_connections.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 
 namespace {
 
@@ -27,6 +29,44 @@ QStringList schemaStatements() {
 }
 
 }  // namespace
+
+std::optional<QString> scoreTableProblem(const QSqlDatabase& db) {
+    const auto notScores = [](const QString& why) {
+        return QStringLiteral("it is not a score database (%1)").arg(why);
+    };
+    QSqlQuery columns(db);
+    if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(kName)))
+        return notScores(columns.lastError().text());
+    QStringList present;
+    while (columns.next()) present.append(columns.value(1).toString().toLower());
+    if (present.isEmpty()) return notScores(QStringLiteral("it has no table \"%1\"").arg(kName));
+    for (const QString& column : {kDate, kScore, kSpeed, kLevel, kCategory}) {
+        if (!present.contains(column))
+            return notScores(
+                QStringLiteral("its table \"%1\" has no column \"%2\"").arg(kName, column));
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> scoreDatabaseProblem(const QString& path) {
+    const QString connection = QStringLiteral("brenlo-check");
+    std::optional<QString> problem;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        // Immutable: no lock, no log and no change, even to a database in log mode.
+        db.setDatabaseName(QStringLiteral("file:") +
+                           QString::fromLatin1(QUrl::toPercentEncoding(path, "/")) +
+                           QStringLiteral("?mode=ro&immutable=1"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_OPEN_READONLY"));
+        if (!db.open())
+            problem = db.lastError().text();
+        else
+            problem = scoreTableProblem(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return problem;
+}
 
 QString sdateText(QDate day) {
     return day.toString(Qt::ISODate);
@@ -61,9 +101,32 @@ std::optional<QString> createScoreDatabase(const QString& path) {
     return error;
 }
 
+DatabaseConnection ScoreStore::open(const QString& databasePath, std::optional<QString>& problem) {
+    DatabaseConnection connection = connections_.open(databasePath);
+    if (connection.isOpen()) {
+        problem = scoreTableProblem(connection.database());
+        return connection;
+    }
+    problem = connection.error();
+    // SQLite opens any file and fails only at its first read: a readable file that
+    // fails is said to be no score database, unless it is one.
+    const QFileInfo file(databasePath);
+    if (file.isFile() && file.isReadable()) {
+        if (auto notScores = scoreDatabaseProblem(databasePath)) problem = notScores;
+    }
+    return connection;
+}
+
+std::optional<QString> ScoreStore::check(const QString& databasePath) {
+    std::optional<QString> problem;
+    open(databasePath, problem);
+    return problem;
+}
+
 std::optional<QString> ScoreStore::store(const QString& databasePath, const ScoreRecord& record) {
-    const DatabaseConnection connection = connections_.open(databasePath);
-    if (!connection.isOpen()) return connection.error();
+    std::optional<QString> problem;
+    const DatabaseConnection connection = open(databasePath, problem);
+    if (problem) return problem;
     QSqlQuery insert(connection.database());
     insert.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)").arg(kName, kColumns));
@@ -77,8 +140,9 @@ std::optional<QString> ScoreStore::store(const QString& databasePath, const Scor
 }
 
 ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {
-    const DatabaseConnection connection = connections_.open(databasePath);
-    if (!connection.isOpen()) return {{}, connection.error()};
+    std::optional<QString> problem;
+    const DatabaseConnection connection = open(databasePath, problem);
+    if (problem) return {{}, *problem};
     QSqlQuery select(connection.database());
     select.setForwardOnly(true);
     if (!select.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(kColumns, kName)))

@@ -6,7 +6,9 @@
 
 #include <optional>
 
+class DatabaseConnection;
 class DatabaseConnections;
+class QSqlDatabase;
 
 // The one place that knows the table `score` of a user's database: its columns,
 // its schema and the statements that read and write it.
@@ -40,11 +42,20 @@ QDate readSdate(const QString& text);
 // unfinished select never blocks another's insert. Returns the reason on failure.
 std::optional<QString> createScoreDatabase(const QString& path);
 
+// A score database is an SQLite file with the table `score` and its five columns.
+// Why a database is not one ("it is not a score database (...)"), or nothing when
+// it is: of an open connection, and of a file, which is read without being changed.
+std::optional<QString> scoreTableProblem(const QSqlDatabase& db);
+std::optional<QString> scoreDatabaseProblem(const QString& path);
+
 // Reads and writes a user's score database; each call opens the file, works with
 // bound values and releases the connection.
 class ScoreStore {
 public:
     explicit ScoreStore(DatabaseConnections& connections) : connections_(connections) {}
+
+    // Opens the file once to prove that it is a score database; the reason when not.
+    std::optional<QString> check(const QString& databasePath);
 
     // Inserts one record; returns the reason when it could not be stored.
     std::optional<QString> store(const QString& databasePath, const ScoreRecord& record);
@@ -56,5 +67,8 @@ public:
     Records readAll(const QString& databasePath);
 
 private:
+    // Opens the file when it is a score database; otherwise `problem` says why not.
+    DatabaseConnection open(const QString& databasePath, std::optional<QString>& problem);
+
     DatabaseConnections& connections_;
 };

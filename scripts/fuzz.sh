@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang's libFuzzer and the address and undefined-
+# behaviour sanitizers into build-fuzz/ (or $FUZZ_BUILD_DIR), and runs each for the
+# given number of seconds, starting from its saved inputs in fuzz/corpus/<target>/.
+# New inputs that reach new code are merged into the saved ones; a finding stops
+# the script and is left in the build folder, to be fixed and then saved in the
+# corpus so that ctest replays it.
+# Usage: scripts/fuzz.sh [seconds per target] [target...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-60}"
+shift $(($# > 0 ? 1 : 0))
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(settings_file answer_marking date_texts)
+
+missing=()
+for package in clang libclang-rt-14-dev; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build="${FUZZ_BUILD_DIR:-build-fuzz}"
+cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRENLO_FUZZ=ON
+for target in "${targets[@]}"; do
+    cmake --build "$build" --parallel 2 --target "fuzz-${target//_/-}"
+done
+
+for target in "${targets[@]}"; do
+    corpus="fuzz/corpus/$target"
+    found="$build/fuzz/found-$target"
+    rm -rf "$found" && mkdir -p "$found" "$corpus"
+    echo "== $target: $seconds s"
+    "$build/fuzz/fuzz-${target//_/-}" -max_total_time="$seconds" -print_final_stats=1 \
+        -artifact_prefix="$build/fuzz/$target-" "$found" "$corpus"
+    "$build/fuzz/fuzz-${target//_/-}" -merge=1 "$corpus" "$found" 2>&1 | tail -n 1
+done

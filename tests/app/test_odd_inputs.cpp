@@ -1,0 +1,146 @@
+#include "app/app_context.h"
+#include "app/core/number_text.h"
+#include "app/core/settings_file.h"
+#include "app/user_commands.h"
+#include "practice/core/score_table.h"
+#include "support/scripted_message_boxes.h"
+#include "support/test_data_folder.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Puts a `kind` of thing at `name`: a file of `bytes`, a named pipe, a folder, or a
+// link to "other", a private file of `bytes`.
+void place(const TestDataFolder& folder, const QString& name, const QString& kind,
+           const QByteArray& bytes) {
+    QFile::remove(folder.path(name));
+    folder.writeFile(QStringLiteral("other"), bytes);
+    QFile::setPermissions(folder.path(QStringLiteral("other")),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray path = QFile::encodeName(folder.path(name));
+    const QByteArray other = QFile::encodeName(folder.path(QStringLiteral("other")));
+    if (kind == "file") folder.writeFile(name, bytes);
+    if (kind == "pipe") ::mkfifo(path.constData(), 0600);
+    if (kind == "folder") folder.dir().mkdir(name);
+    if (kind == "link") ::symlink(other.constData(), path.constData());
+    if (kind == "hard link") ::link(other.constData(), path.constData());
+    if (kind == "link to /dev/zero") ::symlink("/dev/zero", path.constData());
+}
+
+}  // namespace
+
+class TestOddInputs : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void settingsAreReadOnlyFromARegularFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("problem");  // empty: read whole
+        const QByteArray whole = SettingsFile::format({{}, QStringLiteral("Ann")});
+        QTest::newRow("link") << "link" << whole << "";
+        QTest::newRow("long") << "file" << whole + QByteArray(1 << 20, '\0') << "";
+        QTest::newRow("pipe") << "pipe" << whole
+                              << "it is not a regular file; the user name and the award sounds "
+                                 "start empty";
+        QTest::newRow("/dev/zero") << "link to /dev/zero" << whole << "it is not a regular file";
+        QTest::newRow("short") << "file" << whole.left(whole.indexOf("Ann"))
+                               << "it has 7 of its nine lines; empty instead: the user name";
+        QTest::newRow("garbled") << "file" << QByteArray(whole).replace("Ann", "A\xffnn")
+                                 << "line 8 is not text; empty instead: the user name";
+    }
+    void settingsAreReadOnlyFromARegularFile() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, problem);
+        TestDataFolder folder;
+        place(folder, SettingsFile::kFileName, kind, bytes);
+        const SettingsFile::ReadResult read =
+            SettingsFile(folder.path(SettingsFile::kFileName)).read();
+        // The whole of it when the file was read whole.
+        QCOMPARE(read.problem().value_or(QString()).left(problem.isEmpty() ? -1 : problem.size()),
+                 problem);
+        QCOMPARE(read.settings.userName, problem.isEmpty() ? QStringLiteral("Ann") : QString());
+    }
+
+    void templateIsCopiedOnlyAsARegularFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("copies");
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("link to a private file") << "link" << false;
+        QTest::newRow("second name of a private file") << "hard link" << true;
+    }
+    void templateIsCopiedOnlyAsARegularFile() {
+        QFETCH(QString, kind);
+        QFETCH(bool, copies);
+        TestDataFolder folder;
+        folder.makeUserDatabase(QStringLiteral("Ann"), 2);
+        place(folder, UserFiles::kTemplateName, kind, folder.readFile(UserFiles::kTemplateName));
+        const QString watched =
+            folder.path(kind.contains("link") ? QStringLiteral("other") : UserFiles::kTemplateName);
+        const QFile::Permissions before = QFileInfo(watched).permissions();
+        const auto error = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann"));
+        QCOMPARE(!error, copies);
+        QVERIFY(copies || error->startsWith("the template \"Default User.mdk\" cannot be copied"));
+        QCOMPARE(QFileInfo(watched).permissions(), before);
+        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), copies ? 0 : 2);
+    }
+
+    void otherFilesNeverHoldOrReplaceScores_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        TestDataFolder made;
+        made.makeUserDatabase(QStringLiteral("cat"));
+        DatabaseConnections connections;
+        QSqlQuery(connections.open(made.path(QStringLiteral("cat.mdb"))).database())
+            .exec(QStringLiteral("ALTER TABLE score RENAME COLUMN cat TO category"));
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("bytes of no database") << QByteArray(8192, '\x9c');
+        QTest::newRow("column missing") << made.readFile(QStringLiteral("cat.mdb"));
+    }
+    void otherFilesNeverHoldOrReplaceScores() {
+        QFETCH(QByteArray, bytes);
+        TestDataFolder folder;
+        folder.makeUserDatabase(QStringLiteral("Ann"), 2);
+        place(folder, UserFiles::kTemplateName, "file", bytes);
+        AppContext context(folder.dir());
+        auto* messages = new ScriptedMessageBoxes;
+        context.messages.reset(messages);
+        context.settings.stored.userName = QStringLiteral("Ann");
+        UserCommands(context).restoreDatabase(nullptr);
+        QVERIFY(messages->texts().last().startsWith(
+            "The database \"Ann.mdb\" was not replaced: the template \"Default User.mdk\" cannot "
+            "be copied: it is not a score database ("));
+        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 2);
+
+        // In the user's place, it is never written to.
+        place(folder, QStringLiteral("Ann.mdb"), "file", bytes);
+        DatabaseConnections connections;
+        const auto stored =
+            ScoreStore(connections).store(folder.path(QStringLiteral("Ann.mdb")), {});
+        QVERIFY(stored && stored->startsWith("it is not a score database ("));
+        QCOMPARE(folder.readFile(QStringLiteral("Ann.mdb")), bytes);
+    }
+
+    void wholeNumbersHoldAtTheEndsOfTheRange_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("whole");
+        QTest::newRow("largest") << "2147483647" << INT_MAX;
+        QTest::newRow("2^31") << "2147483648" << INT_MAX;
+        QTest::newRow("smallest") << "-2147483648" << INT_MIN;
+        QTest::newRow("below the smallest") << "-2147483649" << INT_MIN;
+    }
+    void wholeNumbersHoldAtTheEndsOfTheRange() {
+        QFETCH(QString, text);
+        QFETCH(int, whole);
+        QCOMPARE(leadingWholeNumber(text), whole);
+    }
+};
+
+QTEST_MAIN(TestOddInputs)
+#include "test_odd_inputs.moc"
