@@ -29,19 +29,22 @@ class TestScoringSummary : public QObject {
     QLineEdit* box(const QString& name) const { return summary()->findChild<QLineEdit*>(name); }
     // Guest's file, made by an earlier build: a sheet the day before yesterday; yesterday's
     // full one at Normal, 5 minutes (Text8); today's full Easy one at 2 minutes, in other
-    // letter cases (Text1); today's of the other category; four incomplete or test records.
+    // letter cases (Text1), and an empty one at a speed no screen offers (Text6, the Easy
+    // total); today's of the other category; four incomplete or test records.
     void addGuestsSheets() {
         for (const char* statement :
              {"DROP INDEX score_summary", "PRAGMA user_version=1",
               "CREATE INDEX score_summary ON score (cat, lvl, speed, sdate)"})
             QVERIFY(sql(statement));
-        QVERIFY(sql(QString("INSERT INTO score VALUES ('2026-12-04', 7, '5', 'Normal', '%1'), "
-                            "('2026-12-05', 18, '5', 'Normal', '%1'), ('2026-12-06', 18, '2', "
-                            "'EASY', '%3'), ('2026-12-06', 0, '5', 'Normal', '%2'), (NULL, 1, '5', "
-                            "'Easy', '%1'), ('2026-12-06', 2, NULL, 'Easy', '%2'), ('2026-12-06', "
-                            "3, '5', NULL, '%1'), ('2026-12-06', 4, '5', 'tEsT', '%2')")
-                        .arg(kAddSub, categoryOf(PracticeKind::MultiplicationDivision),
-                             kAddSub.toUpper())));
+        QVERIFY(sql(
+            QString("INSERT INTO score VALUES ('2026-12-04', 7, '5', 'Normal', '%1'), "
+                    "('2026-12-05', 18, '5', 'Normal', '%1'), ('2026-12-06', 18, '2', "
+                    "'EASY', '%3'), ('2026-12-06', 0, '7', 'Easy', '%1'), ('2026-12-06', 0, '5', "
+                    "'Normal', '%2'), (NULL, 1, '5', "
+                    "'Easy', '%1'), ('2026-12-06', 2, NULL, 'Easy', '%2'), ('2026-12-06', "
+                    "3, '5', NULL, '%1'), ('2026-12-06', 4, '5', 'tEsT', '%2')")
+                .arg(kAddSub, categoryOf(PracticeKind::MultiplicationDivision),
+                     kAddSub.toUpper())));
     }
 
 private Q_SLOTS:
@@ -106,16 +109,16 @@ private Q_SLOTS:
     // Guest's sheets on 6 December 2026, then the steps: "open" shows the summary; "menu" opens it
     // from the main menu with "Typed" in the user name box, "Form1" from that practice screen's
     // menu; "cancel" answers the next question; the rest click, type or damage the file. `shown` is
-    // the title, the user and date texts, Text1 and Text8 ("*" when bold), the records left, "M"
-    // for a visible main menu and "F" for a Form1 made, then each message up to its reason.
+    // the title, the user and date texts, Text1, Text6 and Text8 ("*" when bold), the records left,
+    // "M" for a visible main menu and "F" for a Form1 made, then each message up to its reason.
     void actions_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("shown");
         const QString asked =
             "|Do you really want to clean up database from 12/5/2026 to 12/6/2026";
         const QString gone = "|No record was deleted from \"DIR/Guest.mdb\"";
-        const QString summarised = kAddSubTitle + "|USER:- |DAYS|100%*|100%*|4|";
-        const QString cleaned = kGeneralTitle + "|USER:- |DAYS|100%*|100%*|";
+        const QString summarised = kAddSubTitle + "|USER:- |DAYS|100%*|50%|100%*|5|";
+        const QString cleaned = kGeneralTitle + "|USER:- |DAYS|100%*|50%|100%*|";
         const QString unread =
             " cannot be read as a date. Please type a date as M/d/yyyy, for "
             "example 12/6/2026, or as yyyy-mm-dd, for example 2026-12-06.";
@@ -124,31 +127,33 @@ private Q_SLOTS:
         };
         row("both ends, one category", {"open", "Command1"}, summarised);
         row("N/A, print", {"open", "Command3", "Command4"},
-            "Multiplication/Division Scoring Summary|USER:- |DAYS|N/A|0%|4||No printer is set up, "
+            "Multiplication/Division Scoring Summary|USER:- |DAYS|N/A|N/A|0%|5||No printer is set "
+            "up, "
             "so the page was saved as \"DIR/Brenlo print 2026-12-06 10.00.00.pdf\".");
         row("start after end", {"open", "Text31=12/7/2026", "Command1"},
-            kAddSubTitle + "|USER:- |12/7/2026 12/6/2026|||4|");
+            kAddSubTitle + "|USER:- |12/7/2026 12/6/2026||||5|");
         row("opened again", {"menu", "Text31=12/4/2026", "Command1", "open"},
-            kAddSubTitle + "|USER:- Typed|12/4/2026 12/6/2026|100%*|69%|4|M");
+            kAddSubTitle + "|USER:- Typed|12/4/2026 12/6/2026|100%*|50%|69%|5|M");
         row("End, from the menu", {"menu", "Command1", "Command2", "open"},
-            kGeneralTitle + "|USER:- Typed|DAYS|||4|M");
+            kGeneralTitle + "|USER:- Typed|DAYS||||5|M");
         row("End, from Form1", {"Form1", "Command1", "Command2", "open"},
-            kGeneralTitle + "|USER:- Typed|DAYS|||4|F");
+            kGeneralTitle + "|USER:- Typed|DAYS||||5|F");
         row("clean-up OK", {"open", "Command1", "Command5"},
             cleaned + "1|" + asked + "|Records deleted !");
-        row("clean-up Cancel", {"open", "Command1", "cancel", "Command5"}, cleaned + "4|" + asked);
+        row("clean-up Cancel", {"open", "Command1", "cancel", "Command5"}, cleaned + "5|" + asked);
         row("clean-up refused", {"open", "Command1", "refusing", "Command5"},
-            cleaned + "4|" + asked + gone);
+            cleaned + "5|" + asked + gone);
         row("empty date", {"open", "Command1", "Text31=", "Command1"},
-            kAddSubTitle + "|USER:- | 12/6/2026|100%*|100%*|4||The starting date \"\"" + unread);
+            kAddSubTitle + "|USER:- | 12/6/2026|100%*|50%|100%*|5||The starting date \"\"" +
+                unread);
         row("statement", {"open", "Command1", "Text32=1#; DROP TABLE score; --", "Command5"},
             kAddSubTitle +
-                "|USER:- |12/5/2026 1#; DROP TABLE score; --|100%*|100%*|4||The end date "
+                "|USER:- |12/5/2026 1#; DROP TABLE score; --|100%*|50%|100%*|5||The end date "
                 "\"1#; DROP TABLE score; --\"" +
                 unread);
         row("missing on load", {"missing", "open"},
             kGeneralTitle +
-                "|USER:- |DAYS|||8||Incomplete records could not be removed from "
+                "|USER:- |DAYS||||9||Incomplete records could not be removed from "
                 "\"DIR/Guest.mdb\"");
         row("not a database", {"open", "Command1", "not a database", "Command3"},
             summarised + "|The scores could not be read from \"DIR/Guest.mdb\"");
@@ -185,13 +190,14 @@ private Q_SLOTS:
         };
         const QString flags = QString(screens.isVisible(ScreenId::MainMenu) ? "M" : "") +
                               (screens.find(ScreenId::AddSubPractice) ? "F" : "");
-        QString seen = QString("%1|%2|%3 %4|%5|%6|%7|%8")
-                           .arg(PracticeRig::text(summary(), "Label15"),
-                                PracticeRig::text(summary(), "Label18"), box("Text31")->text(),
-                                box("Text32")->text(), weighted("Text1"), weighted("Text8"),
-                                QString::number(rig->folder.recordCount(
-                                    QFile::exists(kept) ? "kept" : "Guest.mdb")),
-                                flags);
+        QString seen =
+            QString("%1|%2|%3 %4|%5|%6|%7|%8|%9")
+                .arg(PracticeRig::text(summary(), "Label15"),
+                     PracticeRig::text(summary(), "Label18"), box("Text31")->text(),
+                     box("Text32")->text(), weighted("Text1"), weighted("Text6"), weighted("Text8"),
+                     QString::number(
+                         rig->folder.recordCount(QFile::exists(kept) ? "kept" : "Guest.mdb")),
+                     flags);
         for (const QString& message : rig->messages->texts())
             seen += "|" + message.section(": ", 0, 0).replace(rig->folder.dir().path(), "DIR");
         QCOMPARE(seen, shown.replace("DAYS", "12/5/2026 12/6/2026"));

@@ -1,5 +1,7 @@
 #include "score_table.h"
 
+#include "score_vocabulary.h"
+
 #include "app/core/database_connections.h"
 
 #include <QFile>
@@ -19,11 +21,28 @@ const QString kColumns = QStringList{kDate, kScore, kSpeed, kLevel, kCategory}.j
 // brought up to date on open.
 constexpr int kSchemaVersion = 2;
 
-// The summary reads one category over a range of days, grouped by level and
-// speed: with the scores in the index that is a range scan that never visits the table.
+// The summary reads one category over a range of days level by level: one range
+// scan per level, in the order its grouping needs, that never visits the table.
 QString summaryIndexStatement() {
     return QStringLiteral("CREATE INDEX score_summary ON %1 (%2 COLLATE NOCASE, %3, %4, %5, %6)")
-        .arg(kName, kCategory, kDate, kLevel, kSpeed, kScore);
+        .arg(kName, kCategory, kLevel, kDate, kSpeed, kScore);
+}
+
+// One row per level: the sum and count of its sheets, then of its sheets at each
+// speed the screens offer. Grouped by level alone, the rows arrive in index order
+// and need no sort; the speeds are told apart on the same pass, as exact texts.
+QString summaryStatement() {
+    QString statement = QStringLiteral("SELECT %1, total(%2), count(%2)").arg(kLevel, kScore);
+    for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i)
+        statement += QStringLiteral(
+                         ", total(%1) FILTER (WHERE %2 = ? COLLATE BINARY),"
+                         " count(%1) FILTER (WHERE %2 = ? COLLATE BINARY)")
+                         .arg(kScore, kSpeed);
+    const QString levels = QStringList(qsizetype(kLevels.size()), QStringLiteral("?")).join(u", ");
+    return statement + QStringLiteral(
+                           " FROM %1 WHERE %2 = ? COLLATE NOCASE AND %3 IN (%4)"
+                           " AND %5 BETWEEN ? AND ? GROUP BY %3")
+                           .arg(kName, kCategory, kLevel, levels, kDate);
 }
 
 // Text columns compare without regard to case, as the summary's "like" tests expect.
@@ -149,18 +168,30 @@ ScoreStore::Groups ScoreStore::groups(const QString& databasePath, const QString
     if (!opened.connection.isOpen()) return {{}, opened.error};
     QSqlQuery select(opened.connection.database());
     select.setForwardOnly(true);
-    select.prepare(QStringLiteral("SELECT %1, %2, total(%3), count(%3) FROM %4"
-                                  " WHERE %5 = ? COLLATE NOCASE AND %6 BETWEEN ? AND ?"
-                                  " GROUP BY %1, %2")
-                       .arg(kLevel, kSpeed, kScore, kName, kCategory, kDate));
+    select.prepare(summaryStatement());
+    for (const int minutes : kSpeedMinutes)
+        for (int twice = 0; twice < 2; ++twice) select.addBindValue(speedText(minutes));
     select.addBindValue(category);
+    for (const Level level : kLevels) select.addBindValue(levelName(level));
     select.addBindValue(sdateText(first));
     select.addBindValue(sdateText(last));
     if (!select.exec()) return {{}, select.lastError().text()};
     Groups result;
-    while (select.next())
-        result.groups.append({select.value(0).toString(), select.value(1).toString(),
-                              select.value(2).toDouble(), select.value(3).toLongLong()});
+    while (select.next()) {
+        const QString level = select.value(0).toString();
+        ScoreGroup otherSpeeds{level, QString(), select.value(1).toDouble(),
+                               select.value(2).toLongLong()};
+        for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i) {
+            const ScoreGroup group{level, speedText(kSpeedMinutes[i]),
+                                   select.value(int(3 + 2 * i)).toDouble(),
+                                   select.value(int(4 + 2 * i)).toLongLong()};
+            if (group.count == 0) continue;
+            result.groups.append(group);
+            otherSpeeds.total -= group.total;
+            otherSpeeds.count -= group.count;
+        }
+        if (otherSpeeds.count > 0) result.groups.append(otherSpeeds);
+    }
     if (select.lastError().isValid()) return {{}, select.lastError().text()};
     return result;
 }

@@ -66,8 +66,9 @@ public:
     Records readAll(const QString& databasePath);
 
     // The records of `category` (in any letter case) from `first` to `last`, both
-    // included, grouped by level and speed. The summary's actions below bring a
-    // file made by an earlier build up to date first.
+    // included, grouped by level and speed; a level's sheets at speeds the screens
+    // never offer come as one group without a speed. The summary's actions below
+    // bring a file made by an earlier build up to date first.
     struct Groups {
         QList<ScoreGroup> groups;
         QString error;  // set when the file could not be read
