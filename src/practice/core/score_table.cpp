@@ -1,5 +1,7 @@
 #include "score_table.h"
 
+#include "score_vocabulary.h"
+
 #include "app/core/database_connections.h"
 
 #include <QFile>
@@ -9,23 +11,92 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <functional>
+
 namespace {
 
 using namespace ScoreTable;
 
 const QString kColumns = QStringList{kDate, kScore, kSpeed, kLevel, kCategory}.join(u", ");
 
+// Raised whenever the schema changes, so that files made by earlier builds are
+// brought up to date on open.
+constexpr int kSchemaVersion = 2;
+
+// The summary reads one category over a range of days level by level: one range
+// scan per level, in the order its grouping needs, that never visits the table.
+QString summaryIndexStatement() {
+    return QStringLiteral("CREATE INDEX score_summary ON %1 (%2 COLLATE NOCASE, %3, %4, %5, %6)")
+        .arg(kName, kCategory, kLevel, kDate, kSpeed, kScore);
+}
+
+// One row per level: the sum and count of its sheets, then of its sheets at each
+// speed the screens offer. Grouped by level alone, the rows arrive in index order
+// and need no sort; the speeds are told apart on the same pass, as exact texts.
+QString summaryStatement() {
+    QString statement = QStringLiteral("SELECT %1, total(%2), count(%2)").arg(kLevel, kScore);
+    for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i)
+        statement += QStringLiteral(
+                         ", total(%1) FILTER (WHERE %2 = ? COLLATE BINARY),"
+                         " count(%1) FILTER (WHERE %2 = ? COLLATE BINARY)")
+                         .arg(kScore, kSpeed);
+    const QString levels = QStringList(qsizetype(kLevels.size()), QStringLiteral("?")).join(u", ");
+    return statement + QStringLiteral(
+                           " FROM %1 WHERE %2 = ? COLLATE NOCASE AND %3 IN (%4)"
+                           " AND %5 BETWEEN ? AND ? GROUP BY %3")
+                           .arg(kName, kCategory, kLevel, levels, kDate);
+}
+
 // Text columns compare without regard to case, as the summary's "like" tests expect.
 QStringList schemaStatements() {
     return {
         QStringLiteral("PRAGMA journal_mode=WAL"),
-        QStringLiteral("PRAGMA user_version=1"),
+        QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
         QStringLiteral("CREATE TABLE %1 (%2 TEXT, %3 INTEGER, %4 TEXT COLLATE NOCASE,"
                        " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
             .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
-        QStringLiteral("CREATE INDEX score_summary ON %1 (%2, %3, %4, %5)")
-            .arg(kName, kCategory, kLevel, kSpeed, kDate),
+        summaryIndexStatement(),
     };
+}
+
+// Runs `work` as one transaction; returns the reason when it failed and was rolled back.
+std::optional<QString> runInTransaction(QSqlDatabase db,
+                                        const std::function<bool(QSqlQuery&)>& work) {
+    if (!db.transaction()) return db.lastError().text();
+    QSqlQuery query(db);
+    const bool done = work(query);
+    const QString error = done ? QString() : query.lastError().text();
+    query.finish();
+    if (done && db.commit()) return std::nullopt;
+    const QString commitError = db.lastError().text();
+    db.rollback();
+    return done ? commitError : error;
+}
+
+// Replaces the summary index of a file made by an earlier build; no record is touched.
+std::optional<QString> upgradeSchema(QSqlDatabase db) {
+    QSqlQuery version(db);
+    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+        return version.lastError().text();
+    if (version.value(0).toInt() >= kSchemaVersion) return std::nullopt;
+    version.finish();
+    return runInTransaction(db, [](QSqlQuery& query) {
+        return query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
+               query.exec(summaryIndexStatement()) &&
+               query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+    });
+}
+
+struct OpenResult {
+    DatabaseConnection connection;
+    QString error;
+};
+
+OpenResult openUpToDate(DatabaseConnections& connections, const QString& databasePath) {
+    DatabaseConnection connection = connections.open(databasePath);
+    if (!connection.isOpen()) return {DatabaseConnection(), connection.error()};
+    if (auto error = upgradeSchema(connection.database())) return {DatabaseConnection(), *error};
+    return {std::move(connection), QString()};
 }
 
 }  // namespace
@@ -153,4 +224,60 @@ ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {
                                select.value(2).toString(), select.value(3).toString(),
                                select.value(4).toString()});
     return result;
+}
+
+ScoreStore::Groups ScoreStore::groups(const QString& databasePath, const QString& category,
+                                      QDate first, QDate last) {
+    const OpenResult opened = openUpToDate(connections_, databasePath);
+    if (!opened.connection.isOpen()) return {{}, opened.error};
+    QSqlQuery select(opened.connection.database());
+    select.setForwardOnly(true);
+    select.prepare(summaryStatement());
+    for (const int minutes : kSpeedMinutes)
+        for (int twice = 0; twice < 2; ++twice) select.addBindValue(speedText(minutes));
+    select.addBindValue(category);
+    for (const Level level : kLevels) select.addBindValue(levelName(level));
+    select.addBindValue(sdateText(first));
+    select.addBindValue(sdateText(last));
+    if (!select.exec()) return {{}, select.lastError().text()};
+    Groups result;
+    while (select.next()) {
+        const QString level = select.value(0).toString();
+        ScoreGroup otherSpeeds{level, QString(), select.value(1).toDouble(),
+                               select.value(2).toLongLong()};
+        for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i) {
+            const ScoreGroup group{level, speedText(kSpeedMinutes[i]),
+                                   select.value(int(3 + 2 * i)).toDouble(),
+                                   select.value(int(4 + 2 * i)).toLongLong()};
+            if (group.count == 0) continue;
+            result.groups.append(group);
+            otherSpeeds.total -= group.total;
+            otherSpeeds.count -= group.count;
+        }
+        if (otherSpeeds.count > 0) result.groups.append(otherSpeeds);
+    }
+    if (select.lastError().isValid()) return {{}, select.lastError().text()};
+    return result;
+}
+
+std::optional<QString> ScoreStore::removeIncomplete(const QString& databasePath) {
+    const OpenResult opened = openUpToDate(connections_, databasePath);
+    if (!opened.connection.isOpen()) return opened.error;
+    return runInTransaction(opened.connection.database(), [](QSqlQuery& remove) {
+        return remove.exec(QStringLiteral("DELETE FROM %1 WHERE %2 IS NULL OR %3 IS NULL OR %4 IS "
+                                          "NULL OR %4 = 'test' COLLATE NOCASE")
+                               .arg(kName, kSpeed, kDate, kLevel));
+    });
+}
+
+std::optional<QString> ScoreStore::removeDays(const QString& databasePath, QDate first,
+                                              QDate last) {
+    const OpenResult opened = openUpToDate(connections_, databasePath);
+    if (!opened.connection.isOpen()) return opened.error;
+    return runInTransaction(opened.connection.database(), [first, last](QSqlQuery& remove) {
+        remove.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 BETWEEN ? AND ?").arg(kName, kDate));
+        remove.addBindValue(sdateText(first));
+        remove.addBindValue(sdateText(last));
+        return remove.exec();
+    });
 }

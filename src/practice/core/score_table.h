@@ -32,6 +32,16 @@ struct ScoreRecord {
     bool operator==(const ScoreRecord&) const = default;
 };
 
+// The sheets of one level and speed: their summed scores and their number.
+struct ScoreGroup {
+    QString level;
+    QString speed;
+    double total = 0;
+    qint64 count = 0;
+
+    bool operator==(const ScoreGroup&) const = default;
+};
+
 // `sdate` holds yyyy-mm-dd, so that text order is day order and ranges compare days.
 QString sdateText(QDate day);
 // An invalid date when the text is not a yyyy-mm-dd day.
@@ -65,6 +75,24 @@ public:
         QString error;               // set when the file could not be read
     };
     Records readAll(const QString& databasePath);
+
+    // The records of `category` (in any letter case) from `first` to `last`, both
+    // included, grouped by level and speed; a level's sheets at speeds the screens
+    // never offer come as one group without a speed. The summary's actions below
+    // bring a file made by an earlier build up to date first.
+    struct Groups {
+        QList<ScoreGroup> groups;
+        QString error;  // set when the file could not be read
+    };
+    Groups groups(const QString& databasePath, const QString& category, QDate first, QDate last);
+
+    // Deletes, in every category, the records that lack a speed, a date or a
+    // level, and those whose level is "test" in any letter case.
+    std::optional<QString> removeIncomplete(const QString& databasePath);
+
+    // Deletes every record from `first` to `last`, both included, in one
+    // transaction: all of them or, on failure, none.
+    std::optional<QString> removeDays(const QString& databasePath, QDate first, QDate last);
 
 private:
     // Opens the file when it is a score database; otherwise `problem` says why not.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "practice/core/practice_kind.h"
+#include "practice/core/score_table.h"
+#include "practice/core/score_vocabulary.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The summary table's 30 result cells, `Text1` to `Text30`, numbered row by row:
+// one row per level, Easy first; five speed columns, fastest first, then the
+// level's total.
+inline constexpr int kSummaryColumns = 6;
+inline constexpr int kSummaryCells = int(kLevels.size()) * kSummaryColumns;
+inline constexpr std::array kSummaryColumnMinutes = {2, 5, 10, 15, 20};
+
+struct SummaryCell {
+    QString text;
+    bool bold = false;
+
+    bool operator==(const SummaryCell&) const = default;
+};
+using SummaryCells = std::array<SummaryCell, kSummaryCells>;
+
+// An average score as a whole percentage of a full sheet ("0%"); empty when there
+// is no sheet to average.
+QString percentOfFullSheet(std::optional<double> averageScore);
+
+// The cells of one category's summary from its records grouped by level and
+// speed. A level's total averages all of its sheets, whatever their speed.
+// Multiplication and division has no Easy level: that row reads "N/A".
+SummaryCells summaryCells(PracticeKind kind, const QList<ScoreGroup>& groups);

@@ -1,0 +1,56 @@
+#include "summary_dates.h"
+
+#include "practice/core/clock_texts.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// "dd.MM.yyyy" reads "1.3.2026" as well; month and day names stay as they are.
+QString lenientFormat(const QLocale& locale) {
+    static const QRegularExpression day(QStringLiteral("(?<!d)dd(?!d)"));
+    static const QRegularExpression month(QStringLiteral("(?<!M)MM(?!M)"));
+    return dateLabelFormat(locale)
+        .replace(day, QStringLiteral("d"))
+        .replace(month, QStringLiteral("M"));
+}
+
+// The locale reads "yy" as 19yy; a parent's dates lie in this century.
+QDate inThisCentury(QDate date) {
+    if (!date.isValid()) return date;
+    return QDate(2000 + date.year() % 100, date.month(), date.day());
+}
+
+QString problemWith(const QString& box, const QString& text, const QLocale& locale, QDate today) {
+    return QStringLiteral(
+               "The %1 \"%2\" cannot be read as a date. Please type a date as %3, "
+               "for example %4, or as yyyy-mm-dd, for example %5.")
+        .arg(box, text, dateLabelFormat(locale), dateLabelText(today, locale),
+             today.toString(Qt::ISODate));
+}
+
+}  // namespace
+
+std::optional<QDate> readSummaryDate(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    const QString format = lenientFormat(locale);
+    static const QRegularExpression fourDigitYear(QStringLiteral("y{4}"));
+    for (const QDate date :
+         {QDate::fromString(trimmed, Qt::ISODate), locale.toDate(trimmed, format),
+          inThisCentury(locale.toDate(
+              trimmed, QString(format).replace(fourDigitYear, QStringLiteral("yy"))))})
+        if (date.isValid()) return date;
+    return std::nullopt;
+}
+
+DayRangeReading readDayRange(const QString& startText, const QString& endText,
+                             const QLocale& locale, QDate today) {
+    const std::optional<QDate> first = readSummaryDate(startText, locale);
+    if (!first)
+        return {std::nullopt,
+                problemWith(QStringLiteral("starting date"), startText, locale, today)};
+    const std::optional<QDate> last = readSummaryDate(endText, locale);
+    if (!last)
+        return {std::nullopt, problemWith(QStringLiteral("end date"), endText, locale, today)};
+    return {DayRange{*first, *last}, QString()};
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+class AppContext;
+
+// Registers the scoring summary screen with the screen owner.
+void provideReportScreens(AppContext& context);

@@ -1,0 +1,210 @@
+#include "scoring_summary.h"
+
+#include "report/core/summary_cells.h"
+#include "report/core/summary_dates.h"
+#include "summary_table.h"
+
+#include "app/app_context.h"
+#include "app/main_menu.h"
+#include "app/named_button.h"
+#include "app/print_action.h"
+#include "practice/core/clock_texts.h"
+#include "practice/core/score_table.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGeneralTitle = QStringLiteral("The Brenlo Scoring Summary");
+
+QString titleOf(PracticeKind kind) {
+    return kind == PracticeKind::AdditionSubtraction
+               ? QStringLiteral("Addition/Subtraction Scoring Summary")
+               : QStringLiteral("Multiplication/Division Scoring Summary");
+}
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+void makeBold(QWidget* widget, double scale = 1.0) {
+    QFont font = widget->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    widget->setFont(font);
+}
+
+QLineEdit* makeDateBox(const QString& name, const QString& accessibleName, QLabel* label,
+                       QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    box->setFixedWidth(130);
+    makeBold(box);
+    label->setBuddy(box);
+    return box;
+}
+
+}  // namespace
+
+ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("Scoring Summary"));
+
+    title_ = makeLabel(QStringLiteral("Label15"), kGeneralTitle, this);
+    title_->setAlignment(Qt::AlignCenter);
+    makeBold(title_, 1.8);
+
+    QLabel* startLabel =
+        makeLabel(QStringLiteral("Label6"), QStringLiteral(" STARTING DATE"), this);
+    startDate_ =
+        makeDateBox(QStringLiteral("Text31"), QStringLiteral("Starting date"), startLabel, this);
+    QLabel* user = makeLabel(QStringLiteral("Label18"), QString(), this);
+    makeBold(user);
+    QLabel* endLabel = makeLabel(QStringLiteral("Label7"), QStringLiteral("END DATE"), this);
+    endDate_ = makeDateBox(QStringLiteral("Text32"), QStringLiteral("End date"), endLabel, this);
+
+    table_ = new SummaryTable(this);
+
+    QPushButton* addSub = makeNamedButton(QStringLiteral("Command1"),
+                                          QStringLiteral("Addition/Substraction"), 36, this);
+    QPushButton* mulDiv = makeNamedButton(QStringLiteral("Command3"),
+                                          QStringLiteral("Multiplication/Division"), 36, this);
+    QPushButton* cleanUp =
+        makeNamedButton(QStringLiteral("Command5"), QStringLiteral("Clean Up Database"), 36, this);
+    QPushButton* print =
+        makeNamedButton(QStringLiteral("Command4"), QStringLiteral("Print"), 36, this);
+    QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 36, this);
+
+    QLabel* footer = makeLabel(
+        QStringLiteral("Label17"),
+        QStringLiteral("Scoring Summary shows average score of different speed, difficulties.  "),
+        this);
+
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(startLabel);
+    dates->addWidget(startDate_);
+    dates->addStretch();
+    dates->addWidget(user);
+    dates->addStretch();
+    dates->addWidget(endLabel);
+    dates->addWidget(endDate_);
+
+    auto* table = new QHBoxLayout;
+    table->addStretch();
+    table->addWidget(table_);
+    table->addStretch();
+
+    // Five buttons of one width, each wide enough for the longest caption.
+    const std::initializer_list<QPushButton*> row = {addSub, mulDiv, cleanUp, print, end};
+    int buttonWidth = 0;
+    for (QPushButton* button : row) buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    for (QPushButton* button : row) {
+        button->setMinimumWidth(buttonWidth);
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        buttons->addWidget(button, 1);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 10);
+    layout->setSpacing(14);
+    layout->addWidget(title_);
+    layout->addLayout(dates);
+    layout->addLayout(table);
+    layout->addLayout(buttons);
+    layout->addWidget(footer);
+    resize(780, sizeHint().height());
+
+    connect(addSub, &QPushButton::clicked, this,
+            [this] { summarise(PracticeKind::AdditionSubtraction); });
+    connect(mulDiv, &QPushButton::clicked, this,
+            [this] { summarise(PracticeKind::MultiplicationDivision); });
+    connect(cleanUp, &QPushButton::clicked, this, &ScoringSummary::cleanUp);
+    connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
+    connect(end, &QPushButton::clicked, this, &ScoringSummary::end);
+    addSub->setFocus();
+
+    user->setText(QStringLiteral("USER:- ") + userNameBoxText(context_.screens));
+    const QDate today = context_.clock->now().date();
+    startDate_->setText(dateLabelText(today.addDays(-1), QLocale()));
+    endDate_->setText(dateLabelText(today, QLocale()));
+    removeIncompleteRecords();
+}
+
+void ScoringSummary::closeEvent(QCloseEvent* event) {
+    event->accept();
+    end();
+}
+
+// No summary may count a sheet that lacks its speed, date or level, nor a test record.
+void ScoringSummary::removeIncompleteRecords() {
+    if (const auto error = ScoreStore(context_.databases).removeIncomplete(databasePath()))
+        context_.messages->inform(
+            this, QStringLiteral("Incomplete records could not be removed from \"%1\": %2")
+                      .arg(databasePath(), *error));
+}
+
+// Everything is read before anything is shown, so a failure leaves the table
+// and the title as they were.
+void ScoringSummary::summarise(PracticeKind kind) {
+    const std::optional<DayRange> range = typedRange();
+    if (!range) return;
+    const ScoreStore::Groups read =
+        ScoreStore(context_.databases)
+            .groups(databasePath(), categoryOf(kind), range->first, range->last);
+    if (!read.error.isEmpty()) {
+        context_.messages->inform(this,
+                                  QStringLiteral("The scores could not be read from \"%1\": %2")
+                                      .arg(databasePath(), read.error));
+        return;
+    }
+    table_->showCells(summaryCells(kind, read.groups));
+    title_->setText(titleOf(kind));
+}
+
+void ScoringSummary::cleanUp() {
+    const std::optional<DayRange> range = typedRange();
+    if (!range) return;
+    title_->setText(QStringLiteral("Cleaning Database"));
+    if (context_.messages->confirm(this, QStringLiteral("Do you really want to clean up "
+                                                        "database from ") +
+                                             startDate_->text() + QStringLiteral(" to ") +
+                                             endDate_->text())) {
+        if (const auto error = ScoreStore(context_.databases)
+                                   .removeDays(databasePath(), range->first, range->last))
+            context_.messages->inform(this, QStringLiteral("No record was deleted from \"%1\": %2")
+                                                .arg(databasePath(), *error));
+        else
+            context_.messages->inform(this, QStringLiteral("Records deleted !"));
+    }
+    title_->setText(kGeneralTitle);
+}
+
+// The summary is unloaded; the main menu comes back unless a practice screen is
+// still on show.
+void ScoringSummary::end() {
+    context_.screens.destroy(ScreenId::ScoringSummary);
+    if (!context_.screens.isVisible(ScreenId::AddSubPractice) &&
+        !context_.screens.isVisible(ScreenId::MulDivPractice))
+        context_.screens.show(ScreenId::MainMenu);
+}
+
+std::optional<DayRange> ScoringSummary::typedRange() {
+    const DayRangeReading reading =
+        readDayRange(startDate_->text(), endDate_->text(), QLocale(), context_.clock->now().date());
+    if (!reading.range) context_.messages->inform(this, reading.problem);
+    return reading.range;
+}
+
+QString ScoringSummary::databasePath() const {
+    return context_.users.databasePath(context_.settings.userName());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "practice/core/practice_kind.h"
+#include "report/core/summary_dates.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class AppContext;
+class QLabel;
+class QLineEdit;
+class SummaryTable;
+
+// The scoring summary, Form5: the average scores of one category over a range
+// of days, by level and speed, and the deletion of a range's records. Made afresh
+// at every opening after End; each action opens the user's database and releases it.
+class ScoringSummary final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScoringSummary(AppContext& context);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void removeIncompleteRecords();
+    void summarise(PracticeKind kind);
+    void cleanUp();
+    void end();
+    std::optional<DayRange> typedRange();
+    QString databasePath() const;
+
+    AppContext& context_;
+    QLabel* title_;
+    QLineEdit* startDate_;
+    QLineEdit* endDate_;
+    SummaryTable* table_;
+};
