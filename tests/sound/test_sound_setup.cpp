@@ -7,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QPointer>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QStringList kBrowse{"Command1", "Command5", "Command6", "Command7", "Command8"};
@@ -25,6 +27,7 @@ struct SoundRig : PracticeRig {
         for (const char* name : {"a.mp3", "b.WAV", "c.Mid", "notes.txt", ".hidden.wav"})
             folder.writeFile(QStringLiteral("songs/") + name, "not a sound");
         QFile::copy(QStringLiteral(DATA_FOLDER "/sounds/perfect.wav"), folder.path("cheer.wav"));
+        ::mkfifo(QFile::encodeName(folder.path("pipe.wav")).constData(), 0600);
         setup = context.screens.show(ScreenId::SoundSetup);
     }
 
@@ -179,6 +182,7 @@ private Q_SLOTS:
         QTest::newRow("folder") << QString("songs") << QString("Not played: this is a folder");
         QTest::newRow("missing") << QString("gone.wav") << QString("Not played: there is no such");
         QTest::newRow("not a sound") << QString("songs/notes.txt") << QString("Not played: ");
+        QTest::newRow("named pipe") << QString("pipe.wav") << QString("Not played: this is not a");
     }
 
     void testSoundPlaysTheBoxOrSaysWhyNot() {

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QSet>
 #include <QtGlobal>
@@ -55,6 +56,12 @@ private:
         if (path.isEmpty()) {
             stop_();
             notPlayableFile(path, QStringLiteral("no file is named"));
+            return;
+        }
+        // Opening a named pipe or a device would block this thread, and the exit with it.
+        if (!QFileInfo(path).isFile()) {
+            stop_();
+            notPlayableFile(path, QStringLiteral("it is not a regular file"));
             return;
         }
         const SdlMusicResult result = play_(QFile::encodeName(path).constData());
