@@ -3,10 +3,11 @@
 #include <QAreaSeries>
 #include <QCursor>
 #include <QDateTimeAxis>
+#include <QGraphicsPathItem>
 #include <QHash>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QScatterSeries>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -20,6 +21,17 @@ QColor colourOf(Level level) {
                                      QColor(0xe0, 0x8a, 0x00), QColor(0xc0, 0x27, 0x2d),
                                      QColor(0x7b, 0x3f, 0xa0)};
     return colours[int(level)];
+}
+
+QImage dotOf(const QColor& colour) {
+    QImage dot(7, 7, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(dot.rect());
+    return dot;
 }
 
 // Days sit at noon, so that a day's point or bar lies within its day on the axis.
@@ -37,6 +49,28 @@ void showTip(const QString& text, bool hovering) {
     else
         QToolTip::hideText();
 }
+
+// A level's runs of days joined by lines, broken where a day has no sheet: one
+// path for the whole level, redrawn whenever the plot area moves, costs far less
+// than a series for every run.
+class RunLines final : public QGraphicsPathItem {
+public:
+    RunLines(QChart* chart, QXYSeries* dots, const QColor& colour, QList<QList<QPointF>> runs)
+        : QGraphicsPathItem(chart), runs_(std::move(runs)) {
+        setPen(QPen(colour, 2));
+        QObject::connect(chart, &QChart::plotAreaChanged, dots, [this, chart, dots] {
+            QPainterPath path;
+            for (const QList<QPointF>& run : runs_) {
+                path.moveTo(chart->mapToPosition(run.first(), dots));
+                for (const QPointF& point : run) path.lineTo(chart->mapToPosition(point, dots));
+            }
+            setPath(path);
+        });
+    }
+
+private:
+    const QList<QList<QPointF>> runs_;
+};
 
 QChart* makeChart(const QString& title, DayRange range, QAbstractAxis*& xAxis) {
     auto* chart = new QChart;
@@ -74,42 +108,33 @@ QChart* makeScoresChart(const ProgressSeries& series, DayRange range, const QStr
     for (const LevelLine& line : series.lines) {
         const Level level = line.level;
         auto days = std::make_shared<QHash<QDate, LevelDay>>();
-        auto* lone = new QScatterSeries;
-        lone->setMarkerSize(8);
-        lone->setColor(colourOf(level));
-        lone->setBorderColor(colourOf(level));
-        QList<QXYSeries*> parts;
+        // The series carries the points, the legend entry and the hover; its own
+        // line, which would join across gaps, is not drawn.
+        auto* dots = new QLineSeries;
+        dots->setName(levelName(level));
+        dots->setPen(QPen(Qt::transparent, 6));
+        dots->setLightMarker(dotOf(colourOf(level)));
+        QList<QList<QPointF>> runs;
+        QList<QPointF> points;
         for (const QList<LevelDay>& run : line.runs) {
-            QList<QPointF> points;
+            runs.append(QList<QPointF>());
             for (const LevelDay& day : run) {
                 days->insert(day.day, day);
-                points.append({xOf(day.day), qreal(day.percent)});
+                runs.last().append({xOf(day.day), qreal(day.percent)});
+                points.append(runs.last().last());
             }
-            if (points.size() == 1) {
-                lone->append(points.first());
-                continue;
-            }
-            auto* part = new QLineSeries;
-            part->setPen(QPen(colourOf(level), 2));
-            part->replace(points);
-            parts.append(part);
         }
-        if (lone->count() > 0)
-            parts.append(lone);
-        else
-            delete lone;
-        for (QXYSeries* part : parts) {
-            part->setName(levelName(level));
-            attach(chart, part, x, y);
-            QObject::connect(part, &QXYSeries::hovered, part,
-                             [level, days](const QPointF& point, bool hovering) {
-                                 const auto day = days->constFind(dayAt(point.x()));
-                                 if (day != days->cend())
-                                     showTip(describeLevelDay(level, *day), hovering);
-                             });
-            // One entry in the legend for each level, however many gaps its line has.
-            if (part != parts.first()) chart->legend()->markers(part).first()->setVisible(false);
-        }
+        dots->replace(points);
+        attach(chart, dots, x, y);
+        for (QLegendMarker* marker : chart->legend()->markers(dots))
+            marker->setBrush(colourOf(level));
+        QObject::connect(dots, &QXYSeries::hovered, dots,
+                         [level, days](const QPointF& point, bool hovering) {
+                             const auto day = days->constFind(dayAt(point.x()));
+                             if (day != days->cend())
+                                 showTip(describeLevelDay(level, *day), hovering);
+                         });
+        new RunLines(chart, dots, colourOf(level), runs);
     }
     return chart;
 }

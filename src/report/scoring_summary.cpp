@@ -105,14 +105,12 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     table->addWidget(table_);
     table->addStretch();
 
-    // The buttons of one width, each wide enough for the longest caption.
+    // Six buttons share the row equally; each keeps room for its own caption.
     const std::initializer_list<QPushButton*> row = {addSub, mulDiv, cleanUp, print, progress, end};
-    int buttonWidth = 0;
-    for (QPushButton* button : row) buttonWidth = std::max(buttonWidth, button->sizeHint().width());
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     for (QPushButton* button : row) {
-        button->setMinimumWidth(buttonWidth);
+        button->setMinimumWidth(button->sizeHint().width());
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         buttons->addWidget(button, 1);
     }
