@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools
+    qt6-charts-dev libqt6opengl6-dev
     libqt6sql6-sqlite
     libsdl2-mixer-dev timgm6mb-soundfont
     libmp3lame-dev

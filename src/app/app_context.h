@@ -7,6 +7,7 @@
 #include "app/core/random_source.h"
 #include "app/core/settings_owner.h"
 #include "app/core/user_files.h"
+#include "file_dialogs.h"
 #include "message_boxes.h"
 #include "screens.h"
 #include "sound/core/audio_output.h"
@@ -19,7 +20,7 @@
 #include <memory>
 
 // What the screens share for the life of the process. The outside things
-// (message boxes, clock, random source, printer, sound, outside programs, ending
+// (message boxes, save dialogs, clock, random source, printer, sound, outside programs, ending
 // the program) are seams that tests replace.
 class AppContext {
 public:
@@ -34,6 +35,7 @@ public:
     SettingsOwner settingsOwner;
     DatabaseConnections databases;
     std::unique_ptr<MessageBoxes> messages = std::make_unique<QtMessageBoxes>();
+    std::unique_ptr<FileDialogs> fileDialogs = std::make_unique<QtFileDialogs>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     std::unique_ptr<RandomSource> random = std::make_unique<StandardRandomSource>();
     std::unique_ptr<WindowPrinter> printer = std::make_unique<SystemWindowPrinter>(

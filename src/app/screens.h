@@ -15,6 +15,7 @@ enum class ScreenId {
     FiveLevelDifficulty,  // MDff
     FourLevelDifficulty,  // Madff
     ScoringSummary,       // Form5
+    Progress,             // the summary's progress window
     SoundSetup,           // rdwr
     SoundChooser,         // sound0
     Help,                 // Form4

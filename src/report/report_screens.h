@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Registers the scoring summary screen with the screen owner.
+// Registers the scoring summary screen and its progress window with the screen owner.
 void provideReportScreens(AppContext& context);

@@ -1,5 +1,6 @@
 #include "scoring_summary.h"
 
+#include "progress_window.h"
 #include "report/core/summary_cells.h"
 #include "report/core/summary_dates.h"
 #include "summary_table.h"
@@ -81,6 +82,8 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
         makeNamedButton(QStringLiteral("Command5"), QStringLiteral("Clean Up Database"), 36, this);
     QPushButton* print =
         makeNamedButton(QStringLiteral("Command4"), QStringLiteral("Print"), 36, this);
+    QPushButton* progress =
+        makeNamedButton(QStringLiteral("Command6"), QStringLiteral("Progress"), 36, this);
     QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 36, this);
 
     QLabel* footer = makeLabel(
@@ -102,14 +105,12 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     table->addWidget(table_);
     table->addStretch();
 
-    // Five buttons of one width, each wide enough for the longest caption.
-    const std::initializer_list<QPushButton*> row = {addSub, mulDiv, cleanUp, print, end};
-    int buttonWidth = 0;
-    for (QPushButton* button : row) buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    // Six buttons share the row equally; each keeps room for its own caption.
+    const std::initializer_list<QPushButton*> row = {addSub, mulDiv, cleanUp, print, progress, end};
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     for (QPushButton* button : row) {
-        button->setMinimumWidth(buttonWidth);
+        button->setMinimumWidth(button->sizeHint().width());
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         buttons->addWidget(button, 1);
     }
@@ -130,6 +131,7 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
             [this] { summarise(PracticeKind::MultiplicationDivision); });
     connect(cleanUp, &QPushButton::clicked, this, &ScoringSummary::cleanUp);
     connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
+    connect(progress, &QPushButton::clicked, this, &ScoringSummary::showProgress);
     connect(end, &QPushButton::clicked, this, &ScoringSummary::end);
     addSub->setFocus();
 
@@ -187,6 +189,14 @@ void ScoringSummary::cleanUp() {
             context_.messages->inform(this, QStringLiteral("Records deleted !"));
     }
     title_->setText(kGeneralTitle);
+}
+
+void ScoringSummary::showProgress() {
+    const std::optional<DayRange> range = typedRange();
+    if (!range) return;
+    context_.screens.get<ProgressWindow>(ScreenId::Progress)
+        .showProgress(context_.settings.userName(), *range);
+    context_.screens.show(ScreenId::Progress);
 }
 
 // The summary is unloaded; the main menu comes back unless a practice screen is

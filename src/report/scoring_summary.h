@@ -27,6 +27,7 @@ private:
     void removeIncompleteRecords();
     void summarise(PracticeKind kind);
     void cleanUp();
+    void showProgress();
     void end();
     std::optional<DayRange> typedRange();
     QString databasePath() const;

@@ -47,6 +47,20 @@ QString summaryStatement() {
                            .arg(kName, kCategory, kLevel, levels, kDate);
 }
 
+// Runs along the summary index, one range of days per level.
+QString dailyStatement() {
+    const QString levels = QStringList(qsizetype(kLevels.size()), QStringLiteral("?")).join(u", ");
+    return QStringLiteral(
+               "SELECT %1, %2, total(%3), count(%3) FROM %4 WHERE %5 = ? COLLATE NOCASE"
+               " AND %2 IN (%6) AND %1 BETWEEN ? AND ? GROUP BY %2, %1")
+        .arg(kDate, kLevel, kScore, kName, kCategory, levels);
+}
+
+ScoreRecord recordAt(const QSqlQuery& select) {
+    return {readSdate(select.value(0).toString()), select.value(1).toInt(),
+            select.value(2).toString(), select.value(3).toString(), select.value(4).toString()};
+}
+
 // Text columns compare without regard to case, as the summary's "like" tests expect.
 QStringList schemaStatements() {
     return {
@@ -219,10 +233,7 @@ ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {
     if (!select.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(kColumns, kName)))
         return {{}, select.lastError().text()};
     Records result;
-    while (select.next())
-        result.records.append({readSdate(select.value(0).toString()), select.value(1).toInt(),
-                               select.value(2).toString(), select.value(3).toString(),
-                               select.value(4).toString()});
+    while (select.next()) result.records.append(recordAt(select));
     return result;
 }
 
@@ -256,6 +267,43 @@ ScoreStore::Groups ScoreStore::groups(const QString& databasePath, const QString
         }
         if (otherSpeeds.count > 0) result.groups.append(otherSpeeds);
     }
+    if (select.lastError().isValid()) return {{}, select.lastError().text()};
+    return result;
+}
+
+ScoreStore::Days ScoreStore::daily(const QString& databasePath, const QString& category,
+                                   QDate first, QDate last) {
+    const OpenResult opened = openUpToDate(connections_, databasePath);
+    if (!opened.connection.isOpen()) return {{}, opened.error};
+    QSqlQuery select(opened.connection.database());
+    select.setForwardOnly(true);
+    select.prepare(dailyStatement());
+    select.addBindValue(category);
+    for (const Level level : kLevels) select.addBindValue(levelName(level));
+    select.addBindValue(sdateText(first));
+    select.addBindValue(sdateText(last));
+    if (!select.exec()) return {{}, select.lastError().text()};
+    Days result;
+    while (select.next())
+        result.days.append({readSdate(select.value(0).toString()), select.value(1).toString(),
+                            select.value(2).toDouble(), select.value(3).toLongLong()});
+    if (select.lastError().isValid()) return {{}, select.lastError().text()};
+    return result;
+}
+
+ScoreStore::Records ScoreStore::records(const QString& databasePath, QDate first, QDate last) {
+    std::optional<QString> problem;
+    const DatabaseConnection connection = open(databasePath, problem);
+    if (problem) return {{}, *problem};
+    QSqlQuery select(connection.database());
+    select.setForwardOnly(true);
+    select.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 BETWEEN ? AND ? ORDER BY %3, rowid")
+                       .arg(kColumns, kName, kDate));
+    select.addBindValue(sdateText(first));
+    select.addBindValue(sdateText(last));
+    if (!select.exec()) return {{}, select.lastError().text()};
+    Records result;
+    while (select.next()) result.records.append(recordAt(select));
     if (select.lastError().isValid()) return {{}, select.lastError().text()};
     return result;
 }

@@ -42,6 +42,16 @@ struct ScoreGroup {
     bool operator==(const ScoreGroup&) const = default;
 };
 
+// The sheets of one level on one day: their summed scores and their number.
+struct DailyScore {
+    QDate day;
+    QString level;
+    double total = 0;
+    qint64 count = 0;
+
+    bool operator==(const DailyScore&) const = default;
+};
+
 // `sdate` holds yyyy-mm-dd, so that text order is day order and ranges compare days.
 QString sdateText(QDate day);
 // An invalid date when the text is not a yyyy-mm-dd day.
@@ -85,6 +95,18 @@ public:
         QString error;  // set when the file could not be read
     };
     Groups groups(const QString& databasePath, const QString& category, QDate first, QDate last);
+
+    // The records of `category` (in any letter case) at the five levels from `first`
+    // to `last`, both included, grouped by level and day.
+    struct Days {
+        QList<DailyScore> days;
+        QString error;  // set when the file could not be read
+    };
+    Days daily(const QString& databasePath, const QString& category, QDate first, QDate last);
+
+    // Every record of both categories from `first` to `last`, both included, by day
+    // and, within a day, in the order they were stored.
+    Records records(const QString& databasePath, QDate first, QDate last);
 
     // Deletes, in every category, the records that lack a speed, a date or a
     // level, and those whose level is "test" in any letter case.

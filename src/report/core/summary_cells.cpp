@@ -34,9 +34,13 @@ SummaryCell cellFor(const Sum& sum) {
 
 }  // namespace
 
+int wholePercentOfFullSheet(double averageScore) {
+    return int(std::lround(averageScore / kFullSheet * 100));
+}
+
 QString percentOfFullSheet(std::optional<double> averageScore) {
     if (!averageScore) return {};
-    return QStringLiteral("%1%").arg(std::lround(*averageScore / kFullSheet * 100));
+    return QStringLiteral("%1%").arg(wholePercentOfFullSheet(*averageScore));
 }
 
 SummaryCells summaryCells(PracticeKind kind, const QList<ScoreGroup>& groups) {

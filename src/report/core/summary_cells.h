@@ -25,6 +25,8 @@ struct SummaryCell {
 };
 using SummaryCells = std::array<SummaryCell, kSummaryCells>;
 
+// An average score as a whole percentage of a full sheet, rounded as "0%" rounds it.
+int wholePercentOfFullSheet(double averageScore);
 // An average score as a whole percentage of a full sheet ("0%"); empty when there
 // is no sheet to average.
 QString percentOfFullSheet(std::optional<double> averageScore);

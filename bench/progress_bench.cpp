@@ -1,0 +1,113 @@
+// Progress window figures over ten years of daily practice (36,500 records): the
+// median of the data read, the chart built and the window first painted, and of
+// the CSV of every record written. Two fillings: a child who moves up a level every
+// two years and goes back one level on Sundays, and sheets of random levels, whose
+// lines break at almost every day.
+// Usage: bench-progress [runs]
+#include "app/app_context.h"
+#include "app/core/atomic_file.h"
+#include "practice/core/score_table.h"
+#include "report/core/records_csv.h"
+#include "report/progress_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+
+namespace {
+
+const QDate kLastDay(2026, 12, 6);
+const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
+constexpr int kSheetsPerDay = 10;
+
+bool fill(const QString& path, bool randomLevels) {
+    if (createScoreDatabase(path)) return false;
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
+    db.setDatabaseName(path);
+    bool done = db.open() && db.transaction();
+    {
+        QSqlQuery insert(db);
+        insert.prepare("INSERT INTO score (sdate, score, speed, lvl, cat) VALUES (?, ?, ?, ?, ?)");
+        std::mt19937 random(7);
+        for (QDate day = kFirstDay; done && day <= kLastDay; day = day.addDays(1)) {
+            for (int sheet = 0; done && sheet < kSheetsPerDay; ++sheet) {
+                const auto kind = PracticeKind(sheet % 2);
+                const int lowest = kind == PracticeKind::MultiplicationDivision ? 1 : 0;
+                int level = std::min(4, lowest + int(kFirstDay.daysTo(day) / 730));
+                if (randomLevels)
+                    level = lowest + int(random() % (5 - lowest));
+                else if (day.dayOfWeek() == Qt::Sunday && sheet < 4)
+                    level = std::max(lowest, level - 1);
+                insert.addBindValue(sdateText(day));
+                insert.addBindValue(int(random() % 19));
+                insert.addBindValue(speedText(kSpeedMinutes[random() % kSpeedMinutes.size()]));
+                insert.addBindValue(levelName(kLevels[level]));
+                insert.addBindValue(categoryOf(kind));
+                done = insert.exec();
+            }
+        }
+        done = done && db.commit();
+    }
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("fill");
+    return done;
+}
+
+double medianMs(int runs, const std::function<void()>& work) {
+    QList<double> samples;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        samples.append(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
+    QTemporaryDir folder;
+    const DayRange range{kFirstDay, kLastDay};
+    for (const bool randomLevels : {false, true}) {
+        AppContext context(QDir(folder.path()));
+        const QString user = randomLevels ? "Random" : "Daily";
+        if (!fill(context.users.databasePath(user), randomLevels)) {
+            std::fprintf(stderr, "could not fill the database of %s\n", qPrintable(user));
+            return 1;
+        }
+        ProgressWindow window(context);
+        window.show();
+        const double chart = medianMs(runs, [&] {
+            window.showProgress(user, range);
+            window.repaint();
+        });
+        const QString csvPath = folder.filePath(user + ".csv");
+        qsizetype bytes = 0;
+        const double csv = medianMs(runs, [&] {
+            const QByteArray text =
+                recordsCsv(ScoreStore(context.databases)
+                               .records(context.users.databasePath(user), range.first, range.last)
+                               .records);
+            bytes = text.size();
+            if (writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
+        });
+        std::printf("%-28s  read + chart + paint %7.1f ms   CSV (%lld bytes) %7.1f ms\n",
+                    randomLevels ? "random levels, 36,500" : "daily practice, 36,500", chart,
+                    static_cast<long long>(bytes), csv);
+    }
+    std::printf("goals: read + chart + first paint < 100 ms; CSV of all records < 200 ms\n");
+    return 0;
+}

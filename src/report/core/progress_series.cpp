@@ -1,0 +1,59 @@
+#include "progress_series.h"
+
+#include "summary_cells.h"
+
+#include <QMap>
+
+#include <optional>
+
+namespace {
+
+std::optional<Level> levelNamed(const QString& name) {
+    for (const Level level : kLevels)
+        if (name.compare(levelName(level), Qt::CaseInsensitive) == 0) return level;
+    return std::nullopt;
+}
+
+struct Sum {
+    double total = 0;
+    qint64 count = 0;
+};
+
+}  // namespace
+
+ProgressSeries progressSeries(const QList<DailyScore>& days) {
+    // Ordered maps put the levels and the days in order and merge the letter cases.
+    QMap<Level, QMap<QDate, Sum>> byLevel;
+    QMap<QDate, qint64> sheets;
+    for (const DailyScore& day : days) {
+        const std::optional<Level> level = levelNamed(day.level);
+        if (!level || day.count <= 0) continue;
+        Sum& sum = byLevel[*level][day.day];
+        sum.total += day.total;
+        sum.count += day.count;
+        sheets[day.day] += day.count;
+    }
+    ProgressSeries series;
+    for (auto level = byLevel.cbegin(); level != byLevel.cend(); ++level) {
+        LevelLine line{level.key(), {}};
+        QDate previous;
+        for (auto day = level->cbegin(); day != level->cend(); ++day) {
+            if (!previous.isValid() || previous.daysTo(day.key()) != 1)
+                line.runs.append(QList<LevelDay>());
+            line.runs.last().append(LevelDay{
+                day.key(), wholePercentOfFullSheet(day->total / double(day->count)), day->count});
+            previous = day.key();
+        }
+        series.lines.append(line);
+    }
+    for (auto day = sheets.cbegin(); day != sheets.cend(); ++day)
+        series.sheetsPerDay.append({day.key(), day.value()});
+    return series;
+}
+
+QString describeLevelDay(Level level, const LevelDay& day) {
+    return QStringLiteral("%1, %2: %3% average of %4 %5")
+        .arg(day.day.toString(Qt::ISODate), levelName(level), QString::number(day.percent),
+             QString::number(day.sheets),
+             day.sheets == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"));
+}

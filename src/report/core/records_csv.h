@@ -1,0 +1,13 @@
+#pragma once
+
+#include "practice/core/score_table.h"
+
+#include <QByteArray>
+#include <QList>
+
+// The records as an RFC 4180 file in UTF-8 that a spreadsheet opens as it is: a
+// header row "date,score,speed,level,category", one row per record with its date
+// as yyyy-mm-dd, lines ended by CR LF. A field holding a comma, a quote or a line
+// break is quoted, its quotes doubled; a text that a spreadsheet would take for a
+// formula (=, +, -, @ first) starts with an apostrophe so that it stays text.
+QByteArray recordsCsv(const QList<ScoreRecord>& records);

@@ -1,0 +1,242 @@
+#include "progress_window.h"
+
+#include "progress_charts.h"
+
+#include "app/app_context.h"
+#include "app/core/atomic_file.h"
+#include "app/named_button.h"
+#include "app/print_action.h"
+#include "practice/core/score_table.h"
+#include "report/core/records_csv.h"
+
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton* makeRadio(const QString& name, const QString& caption, QWidget* parent) {
+    auto* radio = new QRadioButton(caption, parent);
+    radio->setObjectName(name);
+    radio->setAccessibleName(caption);
+    return radio;
+}
+
+QChartView* makeChartView(const QString& name, const QString& accessibleName, QWidget* parent) {
+    auto* view = new QChartView(parent);
+    view->setObjectName(name);
+    view->setAccessibleName(accessibleName);
+    view->setRenderHint(QPainter::Antialiasing);
+    return view;
+}
+
+void replaceChart(QChartView* view, QChart* chart) {
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+QString categoryCaption(PracticeKind kind) {
+    return kind == PracticeKind::AdditionSubtraction ? QStringLiteral("Addition/Subtraction")
+                                                     : QStringLiteral("Multiplication/Division");
+}
+
+}  // namespace
+
+ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
+    setObjectName(QStringLiteral("Progress"));
+    setWindowTitle(QStringLiteral("Progress"));
+
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("ProgressHeading"));
+    QFont bold = heading_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    heading_->setFont(bold);
+
+    addSub_ = makeRadio(QStringLiteral("ProgressAddSub"),
+                        categoryCaption(PracticeKind::AdditionSubtraction), this);
+    QRadioButton* mulDiv = makeRadio(QStringLiteral("ProgressMulDiv"),
+                                     categoryCaption(PracticeKind::MultiplicationDivision), this);
+    scores_ = makeRadio(QStringLiteral("ProgressScores"), QStringLiteral("Scores"), this);
+    QRadioButton* sheets =
+        makeRadio(QStringLiteral("ProgressSheets"), QStringLiteral("Sheets per day"), this);
+    auto* categories = new QButtonGroup(this);
+    categories->addButton(addSub_);
+    categories->addButton(mulDiv);
+    auto* chartKinds = new QButtonGroup(this);
+    chartKinds->addButton(scores_);
+    chartKinds->addButton(sheets);
+    addSub_->setChecked(true);
+    scores_->setChecked(true);
+
+    asTable_ =
+        makeNamedButton(QStringLiteral("ShowAsTable"), QStringLiteral("Show as table"), 30, this);
+    asTable_->setCheckable(true);
+
+    views_ = new QStackedWidget(this);
+    scoresChart_ = makeChartView(QStringLiteral("ScoresChart"),
+                                 QStringLiteral("Chart of each level's daily score"), views_);
+    sheetsChart_ = makeChartView(QStringLiteral("SheetsChart"),
+                                 QStringLiteral("Chart of the sheets done each day"), views_);
+    table_ = new QTableWidget(0, 4, views_);
+    table_->setObjectName(QStringLiteral("ProgressTable"));
+    table_->setAccessibleName(QStringLiteral("Daily scores as a table"));
+    table_->setHorizontalHeaderLabels({QStringLiteral("Day"), QStringLiteral("Level"),
+                                       QStringLiteral("Average"), QStringLiteral("Sheets")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    for (QWidget* view : {static_cast<QWidget*>(scoresChart_), static_cast<QWidget*>(sheetsChart_),
+                          static_cast<QWidget*>(table_)})
+        views_->addWidget(view);
+
+    QPushButton* print =
+        makeNamedButton(QStringLiteral("PrintProgress"), QStringLiteral("Print"), 30, this);
+    QPushButton* png =
+        makeNamedButton(QStringLiteral("SavePng"), QStringLiteral("Save as PNG\u2026"), 30, this);
+    QPushButton* csv =
+        makeNamedButton(QStringLiteral("SaveCsv"), QStringLiteral("Save as CSV\u2026"), 30, this);
+    QPushButton* close =
+        makeNamedButton(QStringLiteral("CloseProgress"), QStringLiteral("Close"), 30, this);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(addSub_);
+    choices->addWidget(mulDiv);
+    choices->addSpacing(24);
+    choices->addWidget(scores_);
+    choices->addWidget(sheets);
+    choices->addStretch();
+    choices->addWidget(asTable_);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {print, png, csv, close}) buttons->addWidget(button);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addLayout(choices);
+    layout->addWidget(views_, 1);
+    layout->addLayout(buttons);
+    resize(780, 560);
+
+    connect(categories, &QButtonGroup::buttonClicked, this, &ProgressWindow::read);
+    connect(chartKinds, &QButtonGroup::buttonClicked, this, &ProgressWindow::showView);
+    connect(asTable_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
+    connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
+    connect(png, &QPushButton::clicked, this, &ProgressWindow::savePng);
+    connect(csv, &QPushButton::clicked, this, &ProgressWindow::saveCsv);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ProgressWindow::showProgress(const QString& userName, DayRange range) {
+    userName_ = userName;
+    range_ = range;
+    heading_->setText(
+        QStringLiteral("Progress of %1 from %2 to %3")
+            .arg(userName, range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)));
+    read();
+}
+
+// One read serves the charts and the table of the category; a failed read leaves
+// them empty, so that nothing of another category or user shows.
+void ProgressWindow::read() {
+    const ScoreStore::Days read =
+        ScoreStore(context_.databases)
+            .daily(databasePath(), categoryOf(kind()), range_.first, range_.last);
+    series_ = progressSeries(read.days);
+    const QString category = categoryCaption(kind());
+    replaceChart(scoresChart_, makeScoresChart(series_, range_,
+                                               category + QStringLiteral(": score of "
+                                                                         "each day")));
+    replaceChart(sheetsChart_,
+                 makeSheetsChart(series_, range_, category + QStringLiteral(": sheets each day")));
+    showView();
+    if (!read.error.isEmpty())
+        context_.messages->inform(this,
+                                  QStringLiteral("The scores could not be read from \"%1\": %2")
+                                      .arg(databasePath(), read.error));
+}
+
+void ProgressWindow::showView() {
+    QWidget* chart = scores_->isChecked() ? static_cast<QWidget*>(scoresChart_)
+                                          : static_cast<QWidget*>(sheetsChart_);
+    if (asTable_->isChecked()) showTable();
+    views_->setCurrentWidget(asTable_->isChecked() ? static_cast<QWidget*>(table_) : chart);
+}
+
+// Day by day, each level of the day in order.
+void ProgressWindow::showTable() {
+    QList<std::pair<Level, LevelDay>> rows;
+    for (const LevelLine& line : series_.lines)
+        for (const QList<LevelDay>& run : line.runs)
+            for (const LevelDay& day : run) rows.append({line.level, day});
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const auto& a, const auto& b) { return a.second.day < b.second.day; });
+    table_->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const auto& [level, day] = rows[row];
+        const QStringList cells = {day.day.toString(Qt::ISODate), levelName(level),
+                                   QString::number(day.percent) + u'%',
+                                   QString::number(day.sheets)};
+        for (int column = 0; column < int(cells.size()); ++column)
+            table_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+void ProgressWindow::saveCsv() {
+    const QString path = context_.fileDialogs->saveFileName(
+        this, QStringLiteral("Save as CSV"), suggestedPath(QStringLiteral(".csv")),
+        QStringLiteral("Spreadsheet files (*.csv)"));
+    if (path.isEmpty()) return;
+    const ScoreStore::Records read =
+        ScoreStore(context_.databases).records(databasePath(), range_.first, range_.last);
+    std::optional<QString> error;
+    if (!read.error.isEmpty())
+        error = QStringLiteral("the scores could not be read from \"%1\": %2")
+                    .arg(databasePath(), read.error);
+    else
+        error = writeFileAtomically(path, recordsCsv(read.records));
+    if (error)
+        context_.messages->inform(
+            this, QStringLiteral("The records were not saved as \"%1\": %2").arg(path, *error));
+}
+
+void ProgressWindow::savePng() {
+    const QString path = context_.fileDialogs->saveFileName(this, QStringLiteral("Save as PNG"),
+                                                            suggestedPath(QStringLiteral(".png")),
+                                                            QStringLiteral("PNG pictures (*.png)"));
+    if (path.isEmpty()) return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    std::optional<QString> error;
+    if (!grab().save(&buffer, "PNG"))
+        error = QStringLiteral("the picture could not be made");
+    else
+        error = writeFileAtomically(path, bytes);
+    if (error)
+        context_.messages->inform(
+            this, QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, *error));
+}
+
+PracticeKind ProgressWindow::kind() const {
+    return addSub_->isChecked() ? PracticeKind::AdditionSubtraction
+                                : PracticeKind::MultiplicationDivision;
+}
+
+QString ProgressWindow::databasePath() const {
+    return context_.users.databasePath(userName_);
+}
+
+QString ProgressWindow::suggestedPath(const QString& suffix) const {
+    return QDir::home().filePath(QStringLiteral("Progress of %1 %2 to %3%4")
+                                     .arg(userName_, range_.first.toString(Qt::ISODate),
+                                          range_.last.toString(Qt::ISODate), suffix));
+}

@@ -1,0 +1,200 @@
+#include "app/app_screens.h"
+#include "practice/practice_rig.h"
+#include "report/core/progress_series.h"
+#include "report/core/records_csv.h"
+#include "report/report_screens.h"
+
+#include <QStackedWidget>
+#include <QTableWidget>
+
+namespace {
+
+// Records as "yyyy-mm-dd|score|speed|level|category;...", "A" and "M" naming the categories.
+QList<ScoreRecord> recordsOf(const QString& text) {
+    QList<ScoreRecord> records;
+    for (const QString& record : text.split(';', Qt::SkipEmptyParts)) {
+        const QStringList f = record.split('|');
+        const QString category = f[4] == "A"   ? categoryOf(PracticeKind::AdditionSubtraction)
+                                 : f[4] == "M" ? categoryOf(PracticeKind::MultiplicationDivision)
+                                               : f[4];
+        records.append({QDate::fromString(f[0], Qt::ISODate), f[1].toInt(), f[2], f[3], category});
+    }
+    return records;
+}
+
+// "level: day percent sheets, ... / next run; next level # day sheets, ..."
+QString described(const ProgressSeries& series) {
+    QStringList lines, sheets;
+    for (const LevelLine& line : series.lines) {
+        QStringList runs;
+        for (const QList<LevelDay>& run : line.runs) {
+            QStringList days;
+            for (const LevelDay& day : run)
+                days.append(QString("%1 %2% %3")
+                                .arg(day.day.toString("MM-dd"))
+                                .arg(day.percent)
+                                .arg(day.sheets));
+            runs.append(days.join(", "));
+        }
+        lines.append(levelName(line.level) + ": " + runs.join(" / "));
+    }
+    for (const DaySheets& day : series.sheetsPerDay)
+        sheets.append(QString("%1 %2").arg(day.day.toString("MM-dd")).arg(day.sheets));
+    return lines.join("; ") + " # " + sheets.join(", ");
+}
+
+class AnsweringFileDialogs final : public FileDialogs {
+public:
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return answer;
+    }
+    QString answer;
+};
+
+}  // namespace
+
+class TestProgress : public QObject {
+    Q_OBJECT
+
+    QString file() const { return rig->folder.path("Guest.mdb"); }
+    void store(const QString& records) {
+        for (const ScoreRecord& record : recordsOf(records))
+            QVERIFY(!ScoreStore(rig->context.databases).store(file(), record));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void init() {
+        rig = std::make_unique<PracticeRig>();
+        dialogs = PracticeRig::install<AnsweringFileDialogs>(rig->context.fileDialogs);
+        provideAppScreens(rig->context);
+        provideReportScreens(rig->context);
+    }
+
+    // Read from a real file for 1 to 7 March 2026, then made into lines.
+    void dailySeries_data() {
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<bool>("multiplication");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("day average, any speed and letter case")
+            << "2026-03-02|18|5|Normal|A;2026-03-02|9|20|Normal|A;2026-03-02|18|2|NORMAL|MINUS AND "
+               "PLUS PRACTICE PROGRAM"
+            << false << "Normal: 03-02 83% 3 # 03-02 3";
+        QTest::newRow("days without sheets are gaps")
+            << "2026-03-01|18|5|Easy|A;2026-03-02|9|5|Easy|A;2026-03-04|0|5|Easy|A;"
+               "2026-03-04|17|5|Difficult|A"
+            << false
+            << "Easy: 03-01 100% 1, 03-02 50% 1 / 03-04 0% 1; Difficult: 03-04 94% 1 # 03-01 1, "
+               "03-02 1, 03-04 2";
+        QTest::newRow("ends included, other category and levels left out")
+            << "2026-02-28|18|5|Easy|A;2026-03-01|1|5|Super Difficult|A;2026-03-07|2|5|Super "
+               "Difficult|A;2026-03-08|18|5|Easy|A;2026-03-03|18|5|Easy|M;2026-03-03|5|5|test|A"
+            << false << "Super Difficult: 03-01 6% 1 / 03-07 11% 1 # 03-01 1, 03-07 1";
+        QTest::newRow("multiplication") << "2026-03-03|18|5|Easy|A;2026-03-03|12|5|More Difficult|M"
+                                        << true << "More Difficult: 03-03 67% 1 # 03-03 1";
+    }
+    void dailySeries() {
+        QFETCH(QString, records);
+        QFETCH(bool, multiplication);
+        QFETCH(QString, expected);
+        store(records);
+        const auto read = ScoreStore(rig->context.databases)
+                              .daily(file(), categoryOf(PracticeKind(multiplication)),
+                                     QDate(2026, 3, 1), QDate(2026, 3, 7));
+        QCOMPARE(described(progressSeries(read.days)), expected);
+    }
+
+    void csv_data() {
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray header = "date,score,speed,level,category\r\n";
+        QTest::newRow("none") << "" << header;
+        QTest::newRow("plain") << "2026-03-01|18|5|Normal|A"
+                               << header +
+                                      "2026-03-01,18,5,Normal,Minus and Plus Practice program\r\n";
+        QTest::newRow("comma, quote, line break, UTF-8, formula")
+            << "2026-03-01|7|2|Zoë \"Ace\"|Sums, big;2026-03-02|0|5|=1+1|Ünï\ncode ✓"
+            << header +
+                   "2026-03-01,7,2,\"Zoë \"\"Ace\"\"\",\"Sums, big\"\r\n"
+                   "2026-03-02,0,5,'=1+1,\"Ünï\ncode ✓\"\r\n";
+    }
+    void csv() {
+        QFETCH(QString, records);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(recordsCsv(recordsOf(records)), expected);
+    }
+
+    // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
+    // the next save dialog, any other name clicks. `shown`: the progress window's heading,
+    // its view, its table's days and averages, the saved file's first bytes, the messages.
+    void fromSummary_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        const QString heading = "Progress of Guest from 2026-12-05 to 2026-12-06|";
+        QTest::newRow("bad date") << QStringList{"Text31=31/02/2026", "Command6"}
+                                  << "none|The starting date \"31/02/2026\" cannot be read";
+        QTest::newRow("opened") << QStringList{"Command6"} << heading + "ScoresChart||";
+        QTest::newRow("again, as a table, other category")
+            << QStringList{"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable",
+                           "ProgressMulDiv"}
+            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%|";
+        QTest::newRow("bars, CSV")
+            << QStringList{"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"}
+            << heading +
+                   "SheetsChart||date,score,speed,level,category\r\n2026-12-05,18,5,Easy,"
+                   "Minus and Plus Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice "
+                   "program\r\n";
+        QTest::newRow("PNG") << QStringList{"Command6", "save:p.png", "SavePng"}
+                             << heading + "ScoresChart||PNG";
+        QTest::newRow("cancelled, unwritable")
+            << QStringList{"Command6", "SaveCsv", "save:no/p.csv", "SaveCsv"}
+            << heading + "ScoresChart|||The records were not saved as \"DIR/no/p.csv\"";
+    }
+    void fromSummary() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        store("2026-12-01|9|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        QWidget* summary = rig->context.screens.show(ScreenId::ScoringSummary);
+        QString saved;
+        for (const QString& step : steps) {
+            QWidget* progress = rig->context.screens.find(ScreenId::Progress);
+            if (step.contains('='))
+                summary->findChild<QLineEdit*>(step.section('=', 0, 0))
+                    ->setText(step.section('=', 1));
+            else if (step.startsWith("save:"))
+                dialogs->answer = saved = rig->folder.path(step.mid(5));
+            else
+                (step.startsWith("Command") ? summary : progress)
+                    ->findChild<QAbstractButton*>(step)
+                    ->click();
+        }
+        auto* progress = rig->context.screens.find<QWidget>(ScreenId::Progress);
+        QString seen = "none";
+        if (progress) {
+            const QByteArray bytes = rig->folder.readFile(saved.section('/', -1));
+            const QString file = bytes.startsWith("\x89PNG") ? "PNG" : bytes;
+            auto* table = progress->findChild<QTableWidget*>("ProgressTable");
+            QStringList rows;
+            for (int row = 0; row < table->rowCount() && table->isVisible(); ++row)
+                rows.append(table->item(row, 0)->text().mid(5) + " " + table->item(row, 1)->text() +
+                            " " + table->item(row, 2)->text());
+            seen = PracticeRig::text(progress, "ProgressHeading") + "|" +
+                   progress->findChild<QStackedWidget*>()->currentWidget()->objectName() + "|" +
+                   rows.join(", ") + "|" + file;
+            QVERIFY(progress->isVisible() && progress->width() <= 800 && progress->height() <= 600);
+        }
+        for (const QString& message : rig->messages->texts())
+            seen += "|" + message.section(": ", 0, 0)
+                              .section(" cannot", 0, 0)
+                              .replace(rig->folder.dir().path(), "DIR");
+        QCOMPARE(seen, shown.replace(" cannot be read", ""));
+        QCOMPARE(rig->context.databases.openCount(file()), 0);
+    }
+
+private:
+    std::unique_ptr<PracticeRig> rig;
+    AnsweringFileDialogs* dialogs = nullptr;
+};
+
+QTEST_MAIN(TestProgress)
+#include "test_progress.moc"
