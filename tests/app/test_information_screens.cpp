@@ -63,10 +63,10 @@ private slots:
         QTRY_COMPARE(app.find(ScreenId::Help), nullptr);
 
         app.trigger(screen, items[4]);
-        QCOMPARE(app.messages->shown.size(), 1);
-        QCOMPARE(app.messages->shown[0].text,
+        QCOMPARE(app.messages->texts.size(), 1);
+        QCOMPARE(app.messages->texts[0],
                  u"Windows 95/98/NT/2000, with at least 800X600 Resolution"_s);
-        QCOMPARE(app.messages->shown[0].title, u"System Requirement"_s);
+        QCOMPARE(app.messages->titles[0], u"System Requirement"_s);
 
         app.trigger(screen, items[5]);
         app.trigger(screen, items[5]);
@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(app.launcher->opened, (QList<QStringList>{request, request}));
         app.launcher->error = u"no such program"_s;
         app.trigger(screen, items[5]);
-        QCOMPARE(app.messages->texts().last(),
+        QCOMPARE(app.messages->texts.last(),
                  u"The release notes \"%1\" could not be opened: no such program"_s.arg(notes));
         QVERIFY(screen->isVisible() && app.isOpen(screen));
     }

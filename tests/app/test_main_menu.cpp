@@ -27,6 +27,12 @@ void changeUserTo(const QWidget* menu, const QString& name) {
     TestApp::click(menu, "Command6");
 }
 
+QList<int> operands(const QWidget* screen) {
+    QList<int> values;
+    for (int k = 0; k < kOperandCount; ++k) values.append(TestApp::operand(screen, k));
+    return values;
+}
+
 QString caption(const QString& program, int spaces, const QString& user) {
     return program + QString(spaces, u' ') + u" User: - "_s + user;
 }
@@ -53,12 +59,12 @@ private Q_SLOTS:
         QCOMPARE(userBox(app.show(ScreenId::MainMenu))->text(), u" Ann Lee "_s);
         QCOMPARE(app.context.settings.stored.awardSoundPaths[1], u"a1.mid"_s);
         QCOMPARE(userBox(none.show(ScreenId::MainMenu))->text(), QString());
-        QVERIFY(app.messages->shown.isEmpty() && none.messages->shown.isEmpty());
+        QVERIFY(app.messages->texts.isEmpty() && none.messages->texts.isEmpty());
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
         QVERIFY(unreadable.folder.dir().mkdir(SettingsFile::kFileName));
         QVERIFY(unreadable.show(ScreenId::MainMenu)->isVisible());
-        QCOMPARE(unreadable.messages->shown.size(), 1);
-        QVERIFY(unreadable.messages->shown[0].text.contains(u"\"path.mpt\""_s));
+        QCOMPARE(unreadable.messages->texts.size(), 1);
+        QVERIFY(unreadable.messages->texts[0].contains(u"\"path.mpt\""_s));
     }
 
     void opening_data() {
@@ -78,13 +84,13 @@ private Q_SLOTS:
         QWidget* menu = app.show(ScreenId::MainMenu);
         userBox(menu)->setText(u"Bob"_s);
         app.click(menu, button);
-        QCOMPARE(app.messages->texts(), QStringList{kNoSuchUser});
+        QCOMPARE(app.messages->texts, QStringList{kNoSuchUser});
         QVERIFY(menu->isVisible() && !app.find(screen));
         app.folder.makeUserDatabase(u"Ann"_s);
         app.click(menu, button);
         QVERIFY(app.isVisible(screen));
         QCOMPARE(menu->isVisible(), screen == ScreenId::ScoringSummary);
-        QCOMPARE(app.messages->shown.size(), 1);
+        QCOMPARE(app.messages->texts.size(), 1);
     }
 
     void changeUser_data() {
@@ -113,7 +119,7 @@ private Q_SLOTS:
         app.folder.makeUserDatabase(u"Bob"_s, 2);
         app.messages->answers = dialogue.answers;
         changeUserTo(app.show(ScreenId::MainMenu), typed);
-        QCOMPARE(app.messages->texts(), dialogue.messages);
+        QCOMPARE(app.messages->texts, dialogue.messages);
         QCOMPARE(app.context.settings.userName(), user);
         QCOMPARE(app.context.settingsOwner.file().read().settings.userName, user);
         QCOMPARE(app.context.settings.stored.awardSoundPaths[2], u"a2.mp3"_s);
@@ -129,8 +135,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(app.folder.path(SettingsFile::kFileName)));
         QVERIFY(app.folder.dir().mkpath(SettingsFile::kFileName + u"/x"_s));
         changeUserTo(menu, u"Bob"_s);
-        QCOMPARE(app.messages->shown.size(), 1);
-        QVERIFY(app.messages->shown[0].text.contains(u"\"path.mpt\""_s));
+        QCOMPARE(app.messages->texts.size(), 1);
+        QVERIFY(app.messages->texts[0].contains(u"\"path.mpt\""_s));
         QCOMPARE(app.context.settings.userName(), u"Ann"_s);
         QVERIFY(!QFile::exists(app.folder.path(u"Bob.mdb"_s)));
     }
@@ -155,7 +161,7 @@ private Q_SLOTS:
         if (records >= 0) app.folder.makeUserDatabase(u"Ann"_s, records);
         app.messages->answers = dialogue.answers;
         app.click(app.show(ScreenId::MainMenu), "Command5");
-        QCOMPARE(app.messages->texts(), dialogue.messages);
+        QCOMPARE(app.messages->texts, dialogue.messages);
         QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), left);
     }
 
@@ -165,14 +171,15 @@ private Q_SLOTS:
         app.folder.makeUserDatabase(u"Ann"_s, 3);
         QVERIFY(QFile::remove(app.context.users.templatePath()));
         app.click(app.show(ScreenId::MainMenu), "Command5");
-        const QString last = app.messages->texts().last();
+        const QString last = app.messages->texts.last();
         QVERIFY2(last.contains(u"Ann.mdb"_s) && last.contains(UserFiles::kTemplateName),
                  qPrintable(last));
         QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), 3);
     }
 
     // Through the real screens: the menu opens a practice screen, which switches to the
-    // other; after a change of user each shows the new name once it is shown again.
+    // other; after a change of user each shows the new name once it is shown again. Each
+    // keeps its sheet, answers and running countdown while the other is shown.
     void captionsNameTheCurrentUser() {
         const QString addSub = u"The Brenlo Math Practice Program 2.5 -plus and minus"_s;
         const QString mulDiv = u"The Brenlo Math Practice Program 2.5 -times and divide"_s;
@@ -183,20 +190,29 @@ private Q_SLOTS:
         app.click(menu, "Command1");
         QWidget* form1 = app.find(ScreenId::AddSubPractice);
         QCOMPARE(form1->windowTitle(), caption(addSub, 48, u"Ann"_s));
+        const QList<int> form1Sheet = operands(form1);
+        QTest::keyClicks(app.answer(form1, 0), u"7"_s);
         app.trigger(form1, "mnuMadItem");
         QWidget* form2 = app.find(ScreenId::MulDivPractice);
         QCOMPARE(form2->windowTitle(), caption(mulDiv, 47, u"Ann"_s));
+        const QList<int> form2Sheet = operands(form2);
 
         form2->hide();
         menu->show();
         userBox(menu)->setText(u"Bob"_s);
         QTest::keyClick(userBox(menu), Qt::Key_Return);
-        QCOMPARE(app.messages->texts(), QStringList{kUserExists});
+        QCOMPARE(app.messages->texts, QStringList{kUserExists});
         app.click(menu, "Command3");
         QCOMPARE(form2->windowTitle(), caption(mulDiv, 47, u"Bob"_s));
         app.trigger(form2, "mnuBasItem");
         QCOMPARE(form1->windowTitle(), caption(addSub, 48, u"Bob"_s));
         QVERIFY(form1->isVisible() && !form2->isVisible() && !menu->isVisible());
+        app.trigger(form1, "mnuMadItem");
+        QCOMPARE(app.find(ScreenId::MulDivPractice), form2);
+        QCOMPARE(operands(form1), form1Sheet);
+        QCOMPARE(operands(form2), form2Sheet);
+        QCOMPARE(app.answer(form1, 0)->text(), u"7"_s);
+        QVERIFY(app.isOpen(form1) && app.isOpen(form2));
     }
 
     void everyWayOutEndsTheProgram_data() {
@@ -225,7 +241,7 @@ private Q_SLOTS:
             app.click(window, control);
         QCOMPARE(app.endRequests, 1);
         QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), 0);
-        QVERIFY(app.messages->shown.isEmpty());
+        QVERIFY(app.messages->texts.isEmpty());
     }
 };
 

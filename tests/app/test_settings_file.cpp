@@ -37,14 +37,11 @@ private Q_SLOTS:
                             const char* values) {
             QTest::newRow(name) << bytes << lines << QString(values);
         };
-        row("CR LF", "[Sound]\r\na\r\nb\r\nc\r\nd\r\ne\r\n[User]\r\nAnn\r\n[Award]\r\n", 9,
-            "a|b|c|d|e|Ann");
         row("CR", "[Sound]\ra\rb\rc\rd\re\r[User]\rAnn\r[Award]\r", 9, "a|b|c|d|e|Ann");
         row("LF", "[Sound]\na\nb\nc\nd\ne\n[User]\nAnn\n[Award]\n", 9, "a|b|c|d|e|Ann");
         row("mixed", "[Sound]\r\na\rb\nc\r\nd\re\n[User]\r\nAnn\r[Award]", 9, "a|b|c|d|e|Ann");
         row("other headers, more lines", "x\r\na\r\nb\r\nc\r\nd\r\ne\r\n;\r\nAnn\r\ny\r\nz\r\n", 9,
             "a|b|c|d|e|Ann");
-        row("empty lines", "[Sound]\r\n\r\n\r\n\r\n\r\n\r\n[User]\r\n\r\n[Award]\r\n", 9, "|||||");
         row("short, last line unended", "[Sound]\r\na\r\nb\r\nc", 4, "a|b|c|||");
         row("missing", QByteArray(), 0, "|||||");
     }
@@ -62,18 +59,6 @@ private Q_SLOTS:
         QCOMPARE(QStringList(read.awardSoundPaths.begin(), read.awardSoundPaths.end())
                      << read.userName,
                  values.split(u'|'));
-    }
-
-    void aFolderInItsPlaceCanBeNeitherReadNorReplaced() {
-        TestDataFolder folder;
-        QVERIFY(folder.dir().mkpath(SettingsFile::kFileName + u"/inside"_s));
-        const SettingsFile file(folder.path(SettingsFile::kFileName));
-        const auto read = file.read();
-        QVERIFY(!read.error.isEmpty());
-        QCOMPARE(read.settings, StoredSettings());
-        QVERIFY(file.write(StoredSettings()).has_value());
-        QCOMPARE(folder.dir().entryList(QDir::Files | QDir::Hidden),
-                 QStringList({UserFiles::kTemplateName}));
     }
 };
 

@@ -11,11 +11,12 @@ class TestShippedDataFolder : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void namesAFirstUserWithAnEmptyDatabase() {
+    // A first user with an empty database, award sounds the folder holds by relative
+    // paths, a read-only template and the release notes.
+    void readyForAFirstStart() {
         const QDir folder(QStringLiteral(SHIPPED_DATA_FOLDER));
         const auto settings = SettingsFile(folder.filePath(SettingsFile::kFileName)).read();
         QCOMPARE(settings.linesRead, 9);
-        // Every award names a sound the folder holds, by a path relative to it.
         for (const QString& path : settings.settings.awardSoundPaths)
             QVERIFY2(QFileInfo(folder.filePath(path)).isFile() && QDir::isRelativePath(path),
                      qPrintable(path));
@@ -25,10 +26,6 @@ private Q_SLOTS:
         const auto read = ScoreStore(connections).readAll(UserFiles(folder).databasePath(user));
         QCOMPARE(read.error, QString());
         QVERIFY(read.records.isEmpty());
-    }
-
-    void shipsAReadOnlyTemplateAndReleaseNotes() {
-        const QDir folder(QStringLiteral(SHIPPED_DATA_FOLDER));
         const QFileInfo templateFile(folder.filePath(UserFiles::kTemplateName));
         QVERIFY(templateFile.isFile() && !(templateFile.permissions() & QFile::WriteOwner));
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("rel.txt"))).size() > 0);

@@ -10,12 +10,6 @@ namespace {
 constexpr auto kAddSub = PracticeKind::AdditionSubtraction;
 constexpr auto kMulDiv = PracticeKind::MultiplicationDivision;
 
-QList<int> operands(const QWidget* screen) {
-    QList<int> values;
-    for (int k = 0; k < kOperandCount; ++k) values.append(TestApp::operand(screen, k));
-    return values;
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(Level)
@@ -95,25 +89,6 @@ private slots:
         QVERIFY(app->isOpen(mulDiv));
         QCOMPARE(app->text(mulDiv, "Label7"), QString::number((30 + minutes) % 60));
         QCOMPARE(app->folder.recordCount(u"Guest.mdb"_s), 0);
-    }
-
-    // Each screen keeps its sheet, answers and running countdown while the other is shown.
-    void switchesKeepEachScreensSheet() {
-        QWidget* addSub = app->open(kAddSub);
-        const QList<int> addSubSheet = operands(addSub);
-        QTest::keyClicks(app->answer(addSub, 0), u"7"_s);
-        app->trigger(addSub, "mnuMadItem");
-        QWidget* mulDiv = app->find(ScreenId::MulDivPractice);
-        QVERIFY(!addSub->isVisible() && mulDiv->isVisible());
-        const QList<int> mulDivSheet = operands(mulDiv);
-        app->trigger(mulDiv, "mnuBasItem");
-        QVERIFY(addSub->isVisible() && !mulDiv->isVisible());
-        QCOMPARE(operands(addSub), addSubSheet);
-        QCOMPARE(app->answer(addSub, 0)->text(), u"7"_s);
-        app->trigger(addSub, "mnuMadItem");
-        QCOMPARE(app->find(ScreenId::MulDivPractice), mulDiv);
-        QCOMPARE(operands(mulDiv), mulDivSheet);
-        QVERIFY(app->isOpen(addSub) && app->isOpen(mulDiv));
     }
 
     void levelChoice_data() {

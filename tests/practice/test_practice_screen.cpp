@@ -108,7 +108,7 @@ private slots:
                     app->answer(s, i)->accessibleDescription().endsWith(u" is "_s + correction));
         }
         QVERIFY(app->isFrozen(s));
-        QCOMPARE(app->messages->texts(), QStringList{award.message});
+        QCOMPARE(app->messages->texts, QStringList{award.message});
         QCOMPARE(app->audio->played, QStringList{app->folder.path(award.sound)});
         ScoreRecord expected = record(award.right);
         expected.category = app->text(s, "Label60");
@@ -123,12 +123,12 @@ private slots:
         app->typeRightAnswers(s, {0, 1, 2, 3, 4, 5, 6});
         s->hide();
         app->tickAt(s, QTime(10, 14, 59));
-        QVERIFY(app->messages->shown.isEmpty());
+        QVERIFY(app->messages->texts.isEmpty());
         app->tickAt(s, QTime(10, 15, 0));
-        QCOMPARE(app->messages->texts(),
+        QCOMPARE(app->messages->texts,
                  (QStringList{u"Your time's up"_s,
                               u"Good Job.. but remember Practice makes perfect"_s}));
-        QVERIFY(app->messages->shown.first().title.isEmpty() && app->isFrozen(s));
+        QVERIFY(app->messages->titles.first().isEmpty() && app->isFrozen(s));
         app->click(s, "Command3");
         QCOMPARE(app->text(s, "Label29"), u"7"_s);
         QCOMPARE(app->audio->played.size(), 2);
@@ -182,12 +182,12 @@ private slots:
     void databaseFailuresAreReported() {
         app->folder.writeFile(kGuest, "this is not a database");
         QWidget* s = app->open(PracticeKind::AdditionSubtraction);
-        QCOMPARE(app->messages->shown.size(), 1);
+        QCOMPARE(app->messages->texts.size(), 1);
         app->typeRightAnswers(s, {0});
         app->click(s, "Command3");
-        QCOMPARE(app->messages->shown.size(), 3);  // after the award
-        for (const auto& message : {app->messages->shown[0], app->messages->shown[2]})
-            QVERIFY2(message.text.contains(app->folder.path(kGuest)), qPrintable(message.text));
+        QCOMPARE(app->messages->texts.size(), 3);  // after the award
+        for (const QString& message : {app->messages->texts[0], app->messages->texts[2]})
+            QVERIFY2(message.contains(app->folder.path(kGuest)), qPrintable(message));
         QCOMPARE(app->text(s, "Label29"), u"1"_s);
         QVERIFY(QFile::remove(app->folder.path(kGuest)));
         app->folder.makeUserDatabase(u"Guest"_s);
@@ -202,7 +202,7 @@ private slots:
         app->printer->outcome = {{}, u"No paper."_s};
         app->click(s, "Command4");
         QCOMPARE(app->printer->printed, (QList<QWidget*>{s, s}));
-        QCOMPARE(app->messages->texts(),
+        QCOMPARE(app->messages->texts,
                  (QStringList{u"No printer is set up, so the page was saved as "
                               "\"/data/Brenlo print.pdf\"."_s,
                               u"No paper."_s}));

@@ -10,26 +10,19 @@
 
 // Each records what would have gone outside and answers as the test sets it.
 
-// The OK/Cancel questions are answered from the script, OK once it has run out.
+// Every text shown, with its title; the OK/Cancel questions are answered from the
+// script, OK once it has run out.
 class ScriptedMessageBoxes final : public MessageBoxes {
 public:
-    struct Shown {
-        QString text;
-        QString title;
-    };
     void inform(QWidget*, const QString& text, const QString& title = {}) override {
-        shown.append({text, title});
+        texts << text;
+        titles << title;
     }
-    bool confirm(QWidget*, const QString& text) override {
-        shown.append({text, {}});
+    bool confirm(QWidget* parent, const QString& text) override {
+        inform(parent, text);
         return answers.isEmpty() || answers.takeFirst();
     }
-    QStringList texts() const {
-        QStringList result;
-        for (const Shown& message : shown) result.append(message.text);
-        return result;
-    }
-    QList<Shown> shown;
+    QStringList texts, titles;
     QList<bool> answers;  // true: OK, false: Cancel
 };
 
