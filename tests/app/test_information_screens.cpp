@@ -1,18 +1,31 @@
-#include "app/about_screen.h"
-#include "app/help_screen.h"
 #include "app/core/program_launcher.h"
+#include "support/test_app.h"
 
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QString labelText(QWidget* screen) {
-    return screen->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+// The box of the multiplication table in row and column 1 to 9.
+QLineEdit* box(const QWidget* table, int row, int column) {
+    return TestApp::control<QLineEdit>(table, u"Text1_%1"_s.arg((row - 1) * 9 + column - 1));
+}
+
+// Every box as a user sees it: its number, and its colour on the screen.
+void verifyTheTable(QWidget* table) {
+    QCOMPARE(table->findChildren<QLineEdit*>().size(), 81);
+    const QImage screen = table->grab().toImage();
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            const QLineEdit* cell = box(table, row, column);
+            QCOMPARE(cell->text(), QString::number(row * column));
+            const QPoint inside = cell->geometry().topLeft() + QPoint(5, cell->height() / 2);
+            QCOMPARE(screen.pixelColor(inside),
+                     row == 1 || column == 1 ? QColor(192, 255, 255) : QColor(192, 255, 192));
+            QVERIFY(!cell->isReadOnly());
+        }
+    }
 }
 
 }  // namespace
@@ -20,86 +33,101 @@ QString labelText(QWidget* screen) {
 class TestInformationScreens : public QObject {
     Q_OBJECT
 private slots:
-    void helpNamesWhomToAsk() {
-        HelpScreen help;
-        QCOMPARE(help.objectName(), QStringLiteral("Form4"));
-        QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
-        const QString text = labelText(&help);
-        const QString prompt = QStringLiteral(
-            "This program is menu driven, when entering, just hit tab, and it will bring you to "
-            "the next field.  When time is up, all the fields will be locked.  Any question , "
-            "please contact ");
-        QVERIFY(text.startsWith(prompt));
-        QVERIFY(QRegularExpression(QStringLiteral("^[\\w.-]+@[\\w-]+(\\.[\\w-]+)+$"))
-                    .match(text.mid(prompt.size()))
-                    .hasMatch());
-        QCOMPARE(help.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
-                 QStringLiteral("Close this Window"));
+    void menuItems_data() {
+        QTest::addColumn<PracticeKind>("kind");
+        QTest::addColumn<QStringList>("items");  // about, help, summary, sounds, requirement, notes
+        QTest::newRow("Form1") << PracticeKind::AdditionSubtraction
+                               << QStringList{"mnuProgItem", "mnuhlpItem", "mnuitemRSS",
+                                              "mnufileitem", "mnuItemSre", "mnubugitem"};
+        QTest::newRow("Form2") << PracticeKind::MultiplicationDivision
+                               << QStringList{"mnuProitem", "mnuhlpitem", "mnuItemRSS",
+                                              "mnufilitem", "mnusreItem", "mnurelItem"};
     }
-
-    // One paragraph: the story, the invitation to write, the saying, the credits
-    // ending with the month and year of the release.
-    void aboutTellsItsStoryInOrder() {
-        AboutScreen about;
-        QCOMPARE(about.objectName(), QStringLiteral("about"));
-        QCOMPARE(about.windowTitle(), QStringLiteral("About this program"));
-        const QString text = labelText(&about);
-        QVERIFY(!text.contains(QLatin1Char('\n')));
-        const QStringList inOrder{QStringLiteral("spreadsheet"), QStringLiteral("e-mail"),
-                                  QStringLiteral("Practice Makes Perfect"),
-                                  QStringLiteral("Credits")};
-        qsizetype at = 0;
-        for (const QString& part : inOrder) {
-            const qsizetype found = text.indexOf(part, at);
-            QVERIFY2(found >= 0, qPrintable(part));
-            at = found;
+    // Each item shows its screen once however often it is chosen, or its message, or the
+    // release notes from the data folder; the practice screen stays as it was.
+    void menuItems() {
+        QFETCH(PracticeKind, kind);
+        QFETCH(QStringList, items);
+        TestApp app(u"Ann"_s);
+        QWidget* screen = app.open(kind);
+        const ScreenId opened[] = {ScreenId::About, ScreenId::Help, ScreenId::ScoringSummary,
+                                   ScreenId::SoundSetup};
+        for (int i = 0; i < 4; ++i) {
+            app.trigger(screen, items[i]);
+            QWidget* window = app.find(opened[i]);
+            QVERIFY2(window && window->isVisible(), qPrintable(items[i]));
+            app.trigger(screen, items[i]);
+            QCOMPARE(app.find(opened[i]), window);
         }
-        QVERIFY(text.endsWith(QStringLiteral("December 2026.")));
+        app.click(app.find(ScreenId::Help), "Command1");
+        QTRY_COMPARE(app.find(ScreenId::Help), nullptr);
+
+        app.trigger(screen, items[4]);
+        QCOMPARE(app.messages->texts.size(), 1);
+        QCOMPARE(app.messages->texts[0],
+                 u"Windows 95/98/NT/2000, with at least 800X600 Resolution"_s);
+        QCOMPARE(app.messages->titles[0], u"System Requirement"_s);
+
+        app.trigger(screen, items[5]);
+        app.trigger(screen, items[5]);
+        const QString notes = app.folder.path(u"rel.txt"_s);
+        const QStringList request{notes, app.folder.dir().absolutePath()};
+        QCOMPARE(app.launcher->opened, (QList<QStringList>{request, request}));
+        app.launcher->error = u"no such program"_s;
+        app.trigger(screen, items[5]);
+        QCOMPARE(app.messages->texts.last(),
+                 u"The release notes \"%1\" could not be opened: no such program"_s.arg(notes));
+        QVERIFY(screen->isVisible() && app.isOpen(screen));
     }
 
-    // The editor is started in the data folder and not waited for: it writes its
-    // line only once the test lets it go. Each request starts another one.
+    // Typing into the table changes nothing for the next time it is shown.
+    void multiplicationTableComesBackUnchanged() {
+        TestApp app;
+        QWidget* table = app.show(ScreenId::MultiplicationTable);
+        verifyTheTable(table);
+        QCOMPARE(box(table, 3, 4)->accessibleName(), u"3 times 4"_s);
+        QTest::keyClicks(box(table, 7, 8), u"99"_s);
+        table->close();
+        QTRY_COMPARE(app.find(ScreenId::MultiplicationTable), nullptr);
+        verifyTheTable(app.show(ScreenId::MultiplicationTable));
+    }
+
+    // The editor starts in the given folder and is not waited for: it writes its line only
+    // once the test lets it go, or after ten seconds. Each request starts another one.
     void launcherStartsAnEditorPerRequest() {
         QTemporaryDir folder;
-        const QString log = folder.filePath(QStringLiteral("started.log"));
-        const QString go = folder.filePath(QStringLiteral("go"));
-        const QString editor = folder.filePath(QStringLiteral("editor"));
+        const QString log = folder.filePath(u"started.log"_s);
+        const QString go = folder.filePath(u"go"_s);
+        const QString editor = folder.filePath(u"editor"_s);
         QFile script(editor);
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(
-            QStringLiteral("#!/bin/sh\n"
-                           "for i in $(seq 200); do [ -e '%1' ] && break; sleep 0.05; done\n"
-                           "echo \"$PWD $*\" >> '%2'\n")
-                .arg(go, log)
+            u"#!/bin/sh\nfor i in $(seq 200); do [ -e '%1' ] && break; sleep 0.05; done\n"
+            "echo \"$PWD $*\" >> '%2'\n"_s.arg(go, log)
                 .toUtf8());
         script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-        SystemProgramLauncher launcher(editor, {QStringLiteral("-t")});
-        const QString notes = folder.filePath(QStringLiteral("rel.txt"));
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        SystemProgramLauncher launcher(editor, {u"-t"_s});
+        const QString notes = folder.filePath(u"rel.txt"_s);
         QCOMPARE(launcher.openInTextEditor(notes, folder.path()), std::nullopt);
         QCOMPARE(launcher.openInTextEditor(notes, folder.path()), std::nullopt);
         QVERIFY(!QFile::exists(log));
         QFile(go).open(QIODevice::WriteOnly);
-        const QString line = folder.path() + QStringLiteral(" -t ") + notes + QLatin1Char('\n');
-        QTRY_COMPARE_WITH_TIMEOUT(readAll(log), line + line, 10000);
+        const QString line = folder.path() + u" -t "_s + notes + u'\n';
+        const auto started = [&log] {
+            QFile file(log);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(started(), line + line, 10000);
     }
 
     void launcherNamesAProgramThatCannotStart() {
-        SystemProgramLauncher launcher(QStringLiteral("/nonexistent/brenlo-editor"), {});
-        const std::optional<QString> error =
-            launcher.openInTextEditor(QStringLiteral("rel.txt"), QDir::tempPath());
+        SystemProgramLauncher launcher(u"/nonexistent/brenlo-editor"_s, {});
+        const auto error = launcher.openInTextEditor(u"rel.txt"_s, QDir::tempPath());
         QVERIFY(error.has_value());
-        QVERIFY2(error->startsWith(QStringLiteral("\"/nonexistent/brenlo-editor\" could not be "
-                                                  "started: ")) &&
+        QVERIFY2(error->startsWith(u"\"/nonexistent/brenlo-editor\" could not be started: "_s) &&
                      error->size() > 50,
                  qPrintable(*error));
-    }
-
-private:
-    static QString readAll(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
     }
 };
 

@@ -1,354 +1,248 @@
-#include "app/app_context.h"
-#include "app/app_screens.h"
-#include "app/core/app_title.h"
-#include "app/main_menu.h"
 #include "app/core/settings_file.h"
-#include "practice/core/score_table.h"
-#include "support/scripted_message_boxes.h"
-#include "support/test_data_folder.h"
+#include "support/test_app.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 const QString kNoSuchUser =
-    QStringLiteral("No such user in the database yet!  Please go to  Change User button to create");
-const QString kUserExists = QStringLiteral(
-    "User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed");
-const QString kOfferToCreate = QStringLiteral("No such user in the database yet!  Ok to create");
+    u"No such user in the database yet!  Please go to  Change User button to create"_s;
+const QString kUserExists =
+    u"User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed"_s;
+const QString kOfferToCreate = u"No such user in the database yet!  Ok to create"_s;
 const QString kUserCreated =
-    QStringLiteral("User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
-const QString kRestoreWarning = QStringLiteral(
-    "Do this only you have problem retrieving record or if you want to reset the record to "
-    "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY");
-const QString kRestoreSure = QStringLiteral("Are you really sure? ");
-const QString kRestored = QStringLiteral("Original Database restored!");
+    u"User Created, hit Addition/Subtraction or Multiplication/Division to Proceed"_s;
+const QString kRestoreWarning =
+    u"Do this only you have problem retrieving record or if you want to reset the record to "
+    "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY"_s;
+const QString kRestoreSure = u"Are you really sure? "_s;
+const QString kRestored = u"Original Database restored!"_s;
 
-// The main menu started on a data folder, as main() starts it, with its message
-// boxes answered by the test and stand-in screens where later subsystems go.
-struct Started {
-    explicit Started(const TestDataFolder& folder) : context(folder.dir()) {
-        auto scripted = std::make_unique<ScriptedMessageBoxes>();
-        messages = scripted.get();
-        context.messages = std::move(scripted);
-        context.endProgram = [this] { ++endRequests; };
-        for (ScreenId id :
-             {ScreenId::AddSubPractice, ScreenId::MulDivPractice, ScreenId::ScoringSummary})
-            context.screens.provide(id, [] { return std::make_unique<QLabel>(); });
-        provideAppScreens(context);
-        menu = context.screens.show(ScreenId::MainMenu);
-    }
+QLineEdit* userBox(const QWidget* menu) {
+    return TestApp::control<QLineEdit>(menu, "Text1");
+}
 
-    QPushButton* button(const char* name) const {
-        return menu->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    QLineEdit* userBox() const { return menu->findChild<QLineEdit*>(QStringLiteral("Text1")); }
-    void changeUserTo(const QString& name) const {
-        userBox()->setText(name);
-        button("Command6")->click();
-    }
-    QString settingsUser() const {
-        return context.settingsOwner.file().read().settings.userName;
-    }
+void changeUserTo(const QWidget* menu, const QString& name) {
+    userBox(menu)->setText(name);
+    TestApp::click(menu, "Command6");
+}
 
-    AppContext context;
-    ScriptedMessageBoxes* messages = nullptr;
-    QWidget* menu = nullptr;
-    int endRequests = 0;
+QList<int> operands(const QWidget* screen) {
+    QList<int> values;
+    for (int k = 0; k < kOperandCount; ++k) values.append(TestApp::operand(screen, k));
+    return values;
+}
+
+QString caption(const QString& program, int spaces, const QString& user) {
+    return program + QString(spaces, u' ') + u" User: - "_s + user;
+}
+
+// Messages shown for the answers given to its questions.
+struct Dialogue {
+    QList<bool> answers;
+    QStringList messages;
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Dialogue)
 
 class TestMainMenu : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void showsEveryControlAndTheCurrentUser() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral(" Ann Lee "));
-        Started app(folder);
-        QCOMPARE(app.menu->objectName(), QStringLiteral("Form3"));
-        QCOMPARE(app.menu->windowTitle(), kAppTitle);
-        QVERIFY(app.menu->isVisible());
-        QCOMPARE(app.userBox()->text(), QStringLiteral(" Ann Lee "));
-        QCOMPARE(app.context.settings.stored.awardSoundPaths[1], QStringLiteral("a1.mid"));
-
-        const QList<std::pair<const char*, QString>> captions{
-            {"Command1", QStringLiteral("Addition and Subtraction")},
-            {"Command3", QStringLiteral("Multiplication and Division")},
-            {"Command6", QStringLiteral("<<<-CHANGE USER AND ENTER")},
-            {"Command4", QStringLiteral("Score Summary")},
-            {"Command5", QStringLiteral("Restore  DATABASE")},
-            {"Command2", QStringLiteral("Exit out of the program")}};
-        for (const auto& [name, caption] : captions) {
-            QPushButton* button = app.button(name);
-            QVERIFY2(button, name);
-            QCOMPARE(button->text(), caption);
-            QVERIFY(!button->accessibleName().isEmpty());
-            QCOMPARE(button->parentWidget()->objectName(), QStringLiteral("Math"));
-        }
-        QVERIFY(!app.userBox()->accessibleName().isEmpty());
-        QVERIFY(app.menu->findChild<QLabel*>(QStringLiteral("Label1")));
-        QVERIFY(app.messages->shown.isEmpty());
-        // Nothing at start-up touches a database.
+    // The user and the award paths come from the settings file; no database is opened. A
+    // missing or unreadable file is named in one message, and the menu still comes up.
+    void startUp() {
+        TestApp app, none, unreadable;
+        app.folder.writeSettings(u" Ann Lee "_s);
+        QCOMPARE(userBox(app.show(ScreenId::MainMenu))->text(), u" Ann Lee "_s);
+        QCOMPARE(app.context.settings.stored.awardSoundPaths[1], u"a1.mid"_s);
+        QVERIFY(app.messages->texts.isEmpty());
         QVERIFY(QSqlDatabase::connectionNames().isEmpty());
-    }
-
-    void startsWithoutASettingsFile() {
-        TestDataFolder folder;
-        Started app(folder);
-        QVERIFY(app.menu->isVisible());
-        QCOMPARE(app.userBox()->text(), QString());
-        QCOMPARE(app.messages->shown.size(), 1);
-        QVERIFY(app.messages->shown[0].text.contains(QStringLiteral("\"path.mpt\"")));
-
-        // The next write makes the whole file.
-        app.context.settings.stored.awardSoundPaths[4] = QStringLiteral("tada.wav");
-        app.changeUserTo(QStringLiteral("Ann"));
-        QCOMPARE(folder.readFile(SettingsFile::kFileName),
-                 QByteArray("[Sound]\r\n\r\n\r\n\r\n\r\ntada.wav\r\n[User]\r\nAnn\r\n[Award]\r\n"));
-    }
-
-    void unreadableSettingsAreReportedByName() {
-        TestDataFolder folder;
-        QVERIFY(folder.dir().mkdir(SettingsFile::kFileName));
-        Started app(folder);
-        QVERIFY(app.menu->isVisible());
-        QCOMPARE(app.messages->shown.size(), 1);
-        QVERIFY(app.messages->shown[0].text.contains(QStringLiteral("\"path.mpt\"")));
-    }
-
-    void openingButtonsNeedTheCurrentUsersDatabase() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        Started app(folder);
-        // A name typed but not confirmed changes nothing.
-        folder.makeUserDatabase(QStringLiteral("Bob"));
-        app.userBox()->setText(QStringLiteral("Bob"));
-        for (const char* name : {"Command1", "Command3", "Command4"}) {
-            app.messages->shown.clear();
-            app.button(name)->click();
-            QCOMPARE(app.messages->texts(), QStringList({kNoSuchUser}));
-            QVERIFY(app.menu->isVisible());
+        QVERIFY(unreadable.folder.dir().mkdir(SettingsFile::kFileName));
+        for (TestApp* started : {&none, &unreadable}) {
+            QCOMPARE(userBox(started->show(ScreenId::MainMenu))->text(), QString());
+            QCOMPARE(started->messages->texts.size(), 1);
+            QVERIFY(started->messages->texts[0].contains(u"\"path.mpt\""_s));
         }
-        QCOMPARE(app.context.screens.find(ScreenId::AddSubPractice), nullptr);
-        QCOMPARE(app.context.screens.find(ScreenId::ScoringSummary), nullptr);
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral("Ann.mdb"))));
     }
 
-    void practiceButtonsShowTheScreenAndHideTheMenu() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("ann"));  // found whatever the case
-        Started app(folder);
-
-        app.button("Command1")->click();
-        QWidget* addSub = app.context.screens.find(ScreenId::AddSubPractice);
-        QVERIFY(addSub && addSub->isVisible());
-        QVERIFY(!app.menu->isVisible());
-
-        app.menu->show();
-        app.button("Command3")->click();
-        QWidget* mulDiv = app.context.screens.find(ScreenId::MulDivPractice);
-        QVERIFY(mulDiv && mulDiv->isVisible());
-        QVERIFY(!app.menu->isVisible());
-        QVERIFY(app.messages->shown.isEmpty());
+    void opening_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<ScreenId>("screen");
+        QTest::newRow("Command1") << u"Command1"_s << ScreenId::AddSubPractice;
+        QTest::newRow("Command4") << u"Command4"_s << ScreenId::ScoringSummary;
+    }
+    // Only for the current user's database, not for a name typed but not confirmed; a
+    // practice screen takes the menu's place, the summary opens beside it.
+    void opening() {
+        QFETCH(QString, button);
+        QFETCH(ScreenId, screen);
+        TestApp app(u"Ann"_s);
+        app.folder.makeUserDatabase(u"Bob"_s);
+        QVERIFY(QFile::remove(app.folder.path(u"Ann.mdb"_s)));
+        QWidget* menu = app.show(ScreenId::MainMenu);
+        userBox(menu)->setText(u"Bob"_s);
+        app.click(menu, button);
+        QCOMPARE(app.messages->texts, QStringList{kNoSuchUser});
+        QVERIFY(menu->isVisible() && !app.find(screen));
+        app.folder.makeUserDatabase(u"Ann"_s);
+        app.click(menu, button);
+        QVERIFY(app.isVisible(screen));
+        QCOMPARE(menu->isVisible(), screen == ScreenId::ScoringSummary);
+        QCOMPARE(app.messages->texts.size(), 1);
     }
 
-    void summaryButtonKeepsTheMenuVisible() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Ann"));
-        Started app(folder);
-        app.button("Command4")->click();
-        QVERIFY(app.context.screens.isVisible(ScreenId::ScoringSummary));
-        QVERIFY(app.menu->isVisible());
+    void changeUser_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<Dialogue>("dialogue");
+        QTest::addColumn<QString>("user");  // the current user afterwards
+        const auto row = [](const char* name, const QString& typed, const Dialogue& dialogue,
+                            const QString& user) {
+            QTest::newRow(name) << typed << dialogue << user;
+        };
+        row("existing, in another case", u"BOB"_s, {{}, {kUserExists}}, u"BOB"_s);
+        row("new and created", u"Zoë"_s, {{}, {kOfferToCreate, kUserCreated}}, u"Zoë"_s);
+        row("new, creation declined", QString(), {{false}, {kOfferToCreate}}, QString());
+        row("impossible", u"../Ann"_s,
+            {{},
+             {u"A user name cannot contain the character \"/\". The current user stays "
+              "as it was."_s}},
+            u"Ann"_s);
     }
-
-    void changeToAnExistingUser() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Bob"), 2);
-        Started app(folder);
-        const QByteArray bobBefore = folder.readFile(QStringLiteral("Bob.mdb"));
-
-        app.changeUserTo(QStringLiteral("BOB"));
-        QCOMPARE(app.messages->texts(), QStringList({kUserExists}));
-        QVERIFY(!app.messages->shown[0].question);
-        QCOMPARE(app.context.settings.userName(), QStringLiteral("BOB"));
-        QCOMPARE(app.settingsUser(), QStringLiteral("BOB"));
-        QCOMPARE(app.userBox()->text(), QStringLiteral("BOB"));
-        QCOMPARE(folder.readFile(QStringLiteral("Bob.mdb")), bobBefore);
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral("BOB.mdb"))));
-        // The sound paths went through the file and came back unchanged.
-        QCOMPARE(app.context.settings.stored.awardSoundPaths[2], QStringLiteral("a2.mp3"));
-    }
-
-    void changeToANewUserAndCreateIt() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        Started app(folder);
-        app.changeUserTo(QStringLiteral("Zoë"));
-        QCOMPARE(app.messages->texts(), QStringList({kOfferToCreate, kUserCreated}));
-        QVERIFY(app.messages->shown[0].question);
-        const QFileInfo made(folder.path(QStringLiteral("Zoë.mdb")));
-        QVERIFY(made.isFile());
-        QVERIFY(made.isWritable());
-        QCOMPARE(folder.recordCount(QStringLiteral("Zoë.mdb")), 0);
-        QVERIFY(
-            !(QFileInfo(folder.path(UserFiles::kTemplateName)).permissions() & QFile::WriteOwner));
-        QCOMPARE(app.settingsUser(), QStringLiteral("Zoë"));
-    }
-
-    void declinedCreationStillSavesTheNewName() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        Started app(folder);
-        app.messages->answers = {false};
-        app.changeUserTo(QString());
-        QCOMPARE(app.messages->texts(), QStringList({kOfferToCreate}));
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral(".mdb"))));
-        QCOMPARE(app.context.settings.userName(), QString());
-        QCOMPARE(app.settingsUser(), QString());
-        app.messages->shown.clear();
-        app.button("Command1")->click();
-        QCOMPARE(app.messages->texts(), QStringList({kNoSuchUser}));
-    }
-
-    void impossibleNamesAreRefusedAndNothingChanges() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        const QByteArray settingsBefore = folder.readFile(SettingsFile::kFileName);
-        Started app(folder);
-        for (const QString& name : {QStringLiteral("../Ann"), QStringLiteral(".."),
-                                    QStringLiteral("a\tb"), QString(300, QLatin1Char('x'))}) {
-            app.messages->shown.clear();
-            app.changeUserTo(name);
-            QCOMPARE(app.messages->shown.size(), 1);
-            QVERIFY(!app.messages->shown[0].question);
-            QCOMPARE(app.context.settings.userName(), QStringLiteral("Ann"));
-        }
-        QCOMPARE(folder.readFile(SettingsFile::kFileName), settingsBefore);
-        QCOMPARE(folder.dir().entryList(QDir::Files | QDir::Hidden),
-                 QStringList({UserFiles::kTemplateName, SettingsFile::kFileName}));
+    // The name is saved before the database is offered; award paths pass through unchanged.
+    void changeUser() {
+        QFETCH(QString, typed);
+        QFETCH(Dialogue, dialogue);
+        QFETCH(QString, user);
+        TestApp app(u"Ann"_s);
+        app.folder.makeUserDatabase(u"Bob"_s, 2);
+        app.messages->answers = dialogue.answers;
+        changeUserTo(app.show(ScreenId::MainMenu), typed);
+        QCOMPARE(app.messages->texts, dialogue.messages);
+        QCOMPARE(app.context.settings.userName(), user);
+        QCOMPARE(app.context.settingsOwner.file().read().settings.userName, user);
+        QCOMPARE(app.context.settings.stored.awardSoundPaths[2], u"a2.mp3"_s);
+        QCOMPARE(app.folder.recordCount(u"Bob.mdb"_s), 2);
+        QCOMPARE(app.context.users.exists(user), !user.isEmpty());
+        if (dialogue.messages.contains(kUserCreated))
+            QCOMPARE(app.folder.recordCount(typed + u".mdb"_s), 0);
     }
 
     void unwritableSettingsKeepTheCurrentUser() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        Started app(folder);
-        const QString settings = folder.path(SettingsFile::kFileName);
-        QVERIFY(QFile::setPermissions(settings, QFile::ReadOwner | QFile::ReadGroup));
-        app.changeUserTo(QStringLiteral("Bob"));
-        QVERIFY(QFile::remove(settings));
-        QVERIFY(folder.dir().mkpath(SettingsFile::kFileName + QStringLiteral("/x")));
-        app.changeUserTo(QStringLiteral("Bob"));
-
-        QCOMPARE(app.messages->shown.size(), 2);
-        for (const auto& message : app.messages->shown)
-            QVERIFY2(message.text.contains(QStringLiteral("\"path.mpt\"")),
-                     qPrintable(message.text));
-        QCOMPARE(app.context.settings.userName(), QStringLiteral("Ann"));
-        QVERIFY(!QFile::exists(folder.path(QStringLiteral("Bob.mdb"))));
+        TestApp app(u"Ann"_s);
+        const QWidget* menu = app.show(ScreenId::MainMenu);
+        QVERIFY(QFile::remove(app.folder.path(SettingsFile::kFileName)));
+        QVERIFY(app.folder.dir().mkpath(SettingsFile::kFileName + u"/x"_s));
+        changeUserTo(menu, u"Bob"_s);
+        QCOMPARE(app.messages->texts.size(), 1);
+        QVERIFY(app.messages->texts[0].contains(u"\"path.mpt\""_s));
+        QCOMPARE(app.context.settings.userName(), u"Ann"_s);
+        QVERIFY(!QFile::exists(app.folder.path(u"Bob.mdb"_s)));
     }
 
-    void restoreAsksTwiceBeforeEmptyingTheDatabase() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Ann"), 4);
-        Started app(folder);
-
-        app.messages->answers = {false};
-        app.button("Command5")->click();
-        QCOMPARE(app.messages->texts(), QStringList({kRestoreWarning}));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 4);
-
-        app.messages->shown.clear();
-        app.messages->answers = {true, false};
-        app.button("Command5")->click();
-        QCOMPARE(app.messages->texts(), QStringList({kRestoreWarning, kRestoreSure}));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 4);
-
-        app.messages->shown.clear();
-        app.button("Command5")->click();
-        QCOMPARE(app.messages->texts(), QStringList({kRestoreWarning, kRestoreSure, kRestored}));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 0);
-        QVERIFY(QFileInfo(folder.path(QStringLiteral("Ann.mdb"))).isWritable());
+    void restore_data() {
+        QTest::addColumn<int>("records");  // before; -1: no database
+        QTest::addColumn<Dialogue>("dialogue");
+        QTest::addColumn<int>("left");
+        const QStringList all{kRestoreWarning, kRestoreSure, kRestored};
+        QTest::newRow("cancelled") << 4 << Dialogue{{false}, all.mid(0, 1)} << 4;
+        QTest::newRow("cancelled when asked again")
+            << 4 << Dialogue{{true, false}, all.mid(0, 2)} << 4;
+        QTest::newRow("confirmed twice") << 4 << Dialogue{{}, all} << 0;
+        QTest::newRow("missing database made") << -1 << Dialogue{{}, all} << 0;
     }
-
-    void restoreCreatesAMissingDatabase() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        Started app(folder);
-        app.button("Command5")->click();
-        QCOMPARE(app.messages->texts().last(), kRestored);
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 0);
-    }
-
-    void restoreReleasesAHeldConnectionFirst() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Ann"), 3);
-        Started app(folder);
-        const QString file = folder.path(QStringLiteral("Ann.mdb"));
-        DatabaseConnection held = app.context.databases.open(file);
-        ScoreStore store(app.context.databases);
-        QCOMPARE(
-            store.store(file, {QDate(2026, 12, 6), 9, QStringLiteral("5"), QStringLiteral("Easy"),
-                               QStringLiteral("Minus and Plus Practice program")}),
-            std::nullopt);
-
-        app.button("Command5")->click();
-        QCOMPARE(app.messages->texts().last(), kRestored);
-        QVERIFY(!held.isOpen());
-        QVERIFY(!QFile::exists(file + QStringLiteral("-wal")));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 0);
-        // The restored database takes new records.
-        QCOMPARE(store.store(file,
-                             {QDate(2026, 12, 6), 18, QStringLiteral("2"), QStringLiteral("Normal"),
-                              QStringLiteral("Minus and Plus Practice program")}),
-                 std::nullopt);
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 1);
+    void restore() {
+        QFETCH(int, records);
+        QFETCH(Dialogue, dialogue);
+        QFETCH(int, left);
+        TestApp app;
+        app.folder.writeSettings(u"Ann"_s);
+        if (records >= 0) app.folder.makeUserDatabase(u"Ann"_s, records);
+        app.messages->answers = dialogue.answers;
+        app.click(app.show(ScreenId::MainMenu), "Command5");
+        QCOMPARE(app.messages->texts, dialogue.messages);
+        QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), left);
     }
 
     void failedRestoreKeepsTheRecords() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Ann"), 3);
-        QFile::setPermissions(folder.path(UserFiles::kTemplateName),
-                              QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY(QFile::remove(folder.path(UserFiles::kTemplateName)));
-        Started app(folder);
-        app.button("Command5")->click();
-        const QString last = app.messages->texts().last();
-        QVERIFY(last.contains(QStringLiteral("Ann.mdb")));
-        QVERIFY(last.contains(UserFiles::kTemplateName));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 3);
+        TestApp app;
+        app.folder.writeSettings(u"Ann"_s);
+        app.folder.makeUserDatabase(u"Ann"_s, 3);
+        QVERIFY(QFile::remove(app.context.users.templatePath()));
+        app.click(app.show(ScreenId::MainMenu), "Command5");
+        const QString last = app.messages->texts.last();
+        QVERIFY2(last.contains(u"Ann.mdb"_s) && last.contains(UserFiles::kTemplateName),
+                 qPrintable(last));
+        QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), 3);
     }
 
-    void exitAndTheCloseBoxEndTheProgram() {
-        TestDataFolder folder;
-        Started app(folder);
-        app.button("Command2")->click();
+    // Through the real screens: the menu opens a practice screen, which switches to the
+    // other; after a change of user each shows the new name once it is shown again. Each
+    // keeps its sheet, answers and running countdown while the other is shown.
+    void captionsNameTheCurrentUser() {
+        const QString addSub = u"The Brenlo Math Practice Program 2.5 -plus and minus"_s;
+        const QString mulDiv = u"The Brenlo Math Practice Program 2.5 -times and divide"_s;
+        TestApp app(u"Ann"_s);
+        app.folder.makeUserDatabase(u"bob"_s);
+        QWidget* menu = app.show(ScreenId::MainMenu);
+        QCOMPARE(menu->windowTitle(), u"The Brenlo Math Practice Program 2.5.1"_s);
+        app.click(menu, "Command1");
+        QWidget* form1 = app.find(ScreenId::AddSubPractice);
+        QCOMPARE(form1->windowTitle(), caption(addSub, 48, u"Ann"_s));
+        const QList<int> form1Sheet = operands(form1);
+        QTest::keyClicks(app.answer(form1, 0), u"7"_s);
+        app.trigger(form1, "mnuMadItem");
+        QWidget* form2 = app.find(ScreenId::MulDivPractice);
+        QCOMPARE(form2->windowTitle(), caption(mulDiv, 47, u"Ann"_s));
+        const QList<int> form2Sheet = operands(form2);
+
+        form2->hide();
+        menu->show();
+        userBox(menu)->setText(u"Bob"_s);
+        QTest::keyClick(userBox(menu), Qt::Key_Return);
+        QCOMPARE(app.messages->texts, QStringList{kUserExists});
+        app.click(menu, "Command3");
+        QCOMPARE(form2->windowTitle(), caption(mulDiv, 47, u"Bob"_s));
+        app.trigger(form2, "mnuBasItem");
+        QCOMPARE(form1->windowTitle(), caption(addSub, 48, u"Bob"_s));
+        QVERIFY(form1->isVisible() && !form2->isVisible() && !menu->isVisible());
+        app.trigger(form1, "mnuMadItem");
+        QCOMPARE(app.find(ScreenId::MulDivPractice), form2);
+        QCOMPARE(operands(form1), form1Sheet);
+        QCOMPARE(operands(form2), form2Sheet);
+        QCOMPARE(app.answer(form1, 0)->text(), u"7"_s);
+        QVERIFY(app.isOpen(form1) && app.isOpen(form2));
+    }
+
+    void everyWayOutEndsTheProgram_data() {
+        QTest::addColumn<ScreenId>("screen");
+        QTest::addColumn<QString>("control");  // empty: the window's close box
+        const auto row = [](const char* name, ScreenId screen, const QString& control) {
+            QTest::newRow(name) << screen << control;
+        };
+        row("Form3 Exit", ScreenId::MainMenu, u"Command2"_s);
+        row("Form3 close box", ScreenId::MainMenu, {});
+        row("Form1 Quit", ScreenId::AddSubPractice, u"Command5"_s);
+        row("Form2 Exit item", ScreenId::MulDivPractice, u"mnuexiitem"_s);
+        row("Form1 close box", ScreenId::AddSubPractice, {});
+    }
+    // At once: no screen's own closing steps run, so no sheet is stored.
+    void everyWayOutEndsTheProgram() {
+        QFETCH(ScreenId, screen);
+        QFETCH(QString, control);
+        TestApp app(u"Ann"_s);
+        QWidget* window = app.show(screen);
+        if (control.isEmpty())
+            window->close();
+        else if (control.startsWith(u"mnu"_s))
+            app.trigger(window, control);
+        else
+            app.click(window, control);
         QCOMPARE(app.endRequests, 1);
-        app.menu->close();
-        QCOMPARE(app.endRequests, 2);
-    }
-
-    void enterInTheUserBoxChangesTheUser() {
-        TestDataFolder folder;
-        folder.writeSettings(QStringLiteral("Ann"));
-        folder.makeUserDatabase(QStringLiteral("Bob"));
-        Started app(folder);
-        app.userBox()->setText(QStringLiteral("Bob"));
-        QTest::keyClick(app.userBox(), Qt::Key_Return);
-        QCOMPARE(app.messages->texts(), QStringList({kUserExists}));
-        QCOMPARE(app.context.settings.userName(), QStringLiteral("Bob"));
+        QCOMPARE(app.folder.recordCount(u"Ann.mdb"_s), 0);
+        QVERIFY(app.messages->texts.isEmpty());
     }
 };
 

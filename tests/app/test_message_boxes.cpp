@@ -1,4 +1,3 @@
-#include "app/core/app_title.h"
 #include "app/message_boxes.h"
 
 #include <QApplication>
@@ -7,57 +6,41 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+using namespace Qt::Literals::StringLiterals;
 
-// Answers the next modal message box with `button`, after recording how it looked.
-struct Seen {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::Information;
-    QMessageBox::StandardButtons buttons;
-};
-
-void answerNextBox(Seen& seen, QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [&seen, button] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        box->button(button)->click();
-    });
-}
-
-}  // namespace
-
+// Real modal boxes, answered once they show: plain, with the program's title unless they
+// bring their own, and OK, or OK and Cancel.
 class TestMessageBoxes : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void informIsAPlainOkBoxWithTheProgramsTitle() {
-        QtMessageBoxes boxes;
-        Seen seen;
-        answerNextBox(seen, QMessageBox::Ok);
-        boxes.inform(nullptr, QStringLiteral("Original Database restored!"));
-        QCOMPARE(seen.title, kAppTitle);
-        QCOMPARE(seen.text, QStringLiteral("Original Database restored!"));
-        QCOMPARE(seen.icon, QMessageBox::NoIcon);
-        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-
-        answerNextBox(seen, QMessageBox::Ok);
-        boxes.inform(nullptr, QStringLiteral("text"), QStringLiteral("System Requirement"));
-        QCOMPARE(seen.title, QStringLiteral("System Requirement"));
+    // How the next box looked, as "title|text|icon|buttons", after answering it.
+    QString seen;
+    void answerNextBox(QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [this, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            seen = u"%1|%2|%3|%4"_s.arg(box->windowTitle(), box->text())
+                       .arg(box->icon())
+                       .arg(box->standardButtons());
+            box->button(button)->click();
+        });
     }
 
-    void confirmIsTrueOnlyForOk() {
+private Q_SLOTS:
+    void boxes() {
+        const QString app = u"The Brenlo Math Practice Program 2.5.1"_s;
+        const QString okOnly = u"|0|%1"_s.arg(QMessageBox::Ok);
         QtMessageBoxes boxes;
-        Seen seen;
-        answerNextBox(seen, QMessageBox::Cancel);
-        QVERIFY(!boxes.confirm(nullptr, QStringLiteral("Are you really sure? ")));
-        QCOMPARE(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(seen.icon, QMessageBox::NoIcon);
-        QCOMPARE(seen.title, kAppTitle);
-
-        answerNextBox(seen, QMessageBox::Ok);
-        QVERIFY(boxes.confirm(nullptr, QStringLiteral("Are you really sure? ")));
+        answerNextBox(QMessageBox::Ok);
+        boxes.inform(nullptr, u"Restored!"_s);
+        QCOMPARE(seen, app + u"|Restored!"_s + okOnly);
+        answerNextBox(QMessageBox::Ok);
+        boxes.inform(nullptr, u"Windows"_s, u"System Requirement"_s);
+        QCOMPARE(seen, u"System Requirement|Windows"_s + okOnly);
+        for (const auto button : {QMessageBox::Ok, QMessageBox::Cancel}) {
+            answerNextBox(button);
+            QCOMPARE(boxes.confirm(nullptr, u"Sure?"_s), button == QMessageBox::Ok);
+            QCOMPARE(seen, app + u"|Sure?|0|%1"_s.arg(QMessageBox::Ok | QMessageBox::Cancel));
+        }
     }
 };
 

@@ -3,7 +3,7 @@
 #include "app/core/settings_file.h"
 #include "app/user_commands.h"
 #include "practice/core/score_table.h"
-#include "support/scripted_message_boxes.h"
+#include "support/fakes.h"
 #include "support/test_data_folder.h"
 
 #include <QFileInfo>
@@ -113,7 +113,7 @@ private Q_SLOTS:
         context.messages.reset(messages);
         context.settings.stored.userName = QStringLiteral("Ann");
         UserCommands(context).restoreDatabase(nullptr);
-        QVERIFY(messages->texts().last().startsWith(
+        QVERIFY(messages->texts.last().startsWith(
             "The database \"Ann.mdb\" was not replaced: the template \"Default User.mdk\" cannot "
             "be copied: it is not a score database ("));
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 2);

@@ -1,10 +1,9 @@
 #include "app/core/database_connections.h"
 #include "app/core/settings_file.h"
 #include "app/core/user_files.h"
+#include "practice/core/score_table.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QTest>
 
 // The data folder the build prepares is ready for a first start.
@@ -12,34 +11,23 @@ class TestShippedDataFolder : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void namesAFirstUserWhoseDatabaseIsThere() {
+    // A first user with an empty database, award sounds the folder holds by relative
+    // paths, a read-only template and the release notes.
+    void readyForAFirstStart() {
         const QDir folder(QStringLiteral(SHIPPED_DATA_FOLDER));
-        const SettingsFile::ReadResult settings =
-            SettingsFile(folder.filePath(SettingsFile::kFileName)).read();
+        const auto settings = SettingsFile(folder.filePath(SettingsFile::kFileName)).read();
         QCOMPARE(settings.linesRead, 9);
-        QVERIFY(!settings.settings.userName.isEmpty());
-        // Every award names a sound the folder holds, by a path relative to it.
         for (const QString& path : settings.settings.awardSoundPaths)
             QVERIFY2(QFileInfo(folder.filePath(path)).isFile() && QDir::isRelativePath(path),
                      qPrintable(path));
-
-        const UserFiles users(folder);
-        QVERIFY(users.exists(settings.settings.userName));
+        const QString user = settings.settings.userName;
+        QVERIFY(!user.isEmpty() && UserFiles(folder).exists(user));
         DatabaseConnections connections;
-        const DatabaseConnection connection =
-            connections.open(users.databasePath(settings.settings.userName));
-        QVERIFY2(connection.isOpen(), qPrintable(connection.error()));
-        QSqlQuery count(connection.database());
-        QVERIFY(count.exec(QStringLiteral("SELECT count(*) FROM score")));
-        QVERIFY(count.next());
-        QCOMPARE(count.value(0).toInt(), 0);
-    }
-
-    void shipsAReadOnlyTemplateAndReleaseNotes() {
-        const QDir folder(QStringLiteral(SHIPPED_DATA_FOLDER));
+        const auto read = ScoreStore(connections).readAll(UserFiles(folder).databasePath(user));
+        QCOMPARE(read.error, QString());
+        QVERIFY(read.records.isEmpty());
         const QFileInfo templateFile(folder.filePath(UserFiles::kTemplateName));
-        QVERIFY(templateFile.isFile());
-        QVERIFY(!(templateFile.permissions() & QFile::WriteOwner));
+        QVERIFY(templateFile.isFile() && !(templateFile.permissions() & QFile::WriteOwner));
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("rel.txt"))).size() > 0);
     }
 };

@@ -1,358 +1,160 @@
-#include "practice_rig.h"
-
-#include "app/app_screens.h"
-#include "practice/practice_titles.h"
-#include "support/scripted_random.h"
+#include "practice/core/levels.h"
+#include "support/test_app.h"
 
 #include <QPointer>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
 constexpr auto kAddSub = PracticeKind::AdditionSubtraction;
 constexpr auto kMulDiv = PracticeKind::MultiplicationDivision;
 
-bool answersLocked(QWidget* screen, bool locked) {
-    for (int i = 0; i < kProblemCount; ++i)
-        if (PracticeRig::answer(screen, i)->isReadOnly() != locked) return false;
-    return true;
-}
-
-// Frozen: countdown stopped and every answer box locked; open: the opposite.
-bool frozen(QWidget* screen) {
-    return !PracticeRig::countdown(screen)->isRunning() && answersLocked(screen, true);
-}
-bool open(QWidget* screen) {
-    return PracticeRig::countdown(screen)->isRunning() && answersLocked(screen, false);
-}
-
-QList<int> operands(QWidget* screen) {
-    QList<int> values;
-    for (int k = 0; k < kOperandCount; ++k) values.append(PracticeRig::operand(screen, k));
-    return values;
-}
-
-struct Operands {
-    int top, bottom, firstAddend;  // operands 0, 1 and 18
-    bool operator==(const Operands&) const = default;
-};
-
-char* toString(const Operands& operands) {
-    return QTest::toString(QStringLiteral("{%1, %2, %3}")
-                               .arg(operands.top)
-                               .arg(operands.bottom)
-                               .arg(operands.firstAddend));
-}
-
 }  // namespace
 
-Q_DECLARE_METATYPE(Operands)
+Q_DECLARE_METATYPE(Level)
 
 class TestLevelDialogs : public QObject {
     Q_OBJECT
 private slots:
-    void init() { rig = std::make_unique<PracticeRig>(); }
-    void cleanup() { rig.reset(); }
+    void init() { app = std::make_unique<TestApp>(u"Guest"_s); }
+    void cleanup() { app.reset(); }
 
-    // A dialog freezes the sheet when it is made, not when a hidden one is shown
-    // again; a check destroys the Speed dialog, so the next one freezes again.
+    void freezeOnlyWhenADialogIsMade_data() { addKinds(); }
+    // A dialog freezes the sheet when it is made, not when a hidden one is shown again;
+    // a check destroys the Speed dialog, so the next one freezes again. Its close button
+    // leads to the levels of the screen in front.
     void freezeOnlyWhenADialogIsMade() {
-        QWidget* screen = rig->open(kAddSub);
-        QVERIFY(open(screen));
-        PracticeRig::trigger(screen, "mnuspditem");
-        QWidget* speed = find(ScreenId::Speed);
-        QVERIFY(speed->isVisible());
-        QCOMPARE(speed->windowTitle(), QStringLiteral("Speed/Timing Set"));
-        QCOMPARE(PracticeRig::text(speed, "Label1"), QStringLiteral("PICK ONE"));
-        QVERIFY(frozen(screen));
+        QFETCH(PracticeKind, kind);
+        const QString speedItem = kind == kAddSub ? u"mnuspditem"_s : u"mnuspdItem"_s;
+        QWidget* screen = app->open(kind);
+        app->trigger(screen, speedItem);
+        QWidget* speed = app->find(ScreenId::Speed);
+        QVERIFY(speed->isVisible() && app->isFrozen(screen));
+        app->click(screen, "Command1");
+        app->trigger(screen, speedItem);
+        QVERIFY(app->isOpen(screen));
 
-        PracticeRig::click(screen, "Command1");
-        QVERIFY(open(screen));
-        PracticeRig::trigger(screen, "mnuspditem");
-        QVERIFY(open(screen));
+        app->click(speed, "Command6");
+        QVERIFY(!speed->isVisible() && app->find(ScreenId::Speed) == speed);
+        QCOMPARE(app->isVisible(ScreenId::FiveLevelDifficulty), kind == kAddSub);
+        QCOMPARE(app->isVisible(ScreenId::FourLevelDifficulty), kind == kMulDiv);
+        QVERIFY(app->isFrozen(screen));
 
-        PracticeRig::click(speed, "Command6");
-        QVERIFY(!speed->isVisible());
-        QCOMPARE(find(ScreenId::Speed), speed);
-        QWidget* difficulty = find(ScreenId::FiveLevelDifficulty);
-        QVERIFY(difficulty->isVisible());
-        QVERIFY(frozen(screen));
-        PracticeRig::click(difficulty, "Command3");
-        PracticeRig::click(screen, "Command1");
-        PracticeRig::trigger(screen, "mnuspditem");
-        QCOMPARE(find(ScreenId::Speed), speed);
-        QVERIFY(speed->isVisible());
-        QVERIFY(open(screen));
-
-        PracticeRig::click(screen, "Command3");
-        QCOMPARE(find(ScreenId::Speed), nullptr);
-        PracticeRig::click(screen, "Command1");
-        PracticeRig::trigger(screen, "mnuspditem");
-        QVERIFY(find(ScreenId::Speed) != speed);
-        QVERIFY(frozen(screen));
-
+        app->click(screen, "Command3");
+        QCOMPARE(app->find(ScreenId::Speed), nullptr);
+        app->click(screen, "Command1");
+        app->trigger(screen, speedItem);
+        QVERIFY(app->isFrozen(screen));
         // Escape closes it as its frame does, and that destroys it too.
-        QPointer<QWidget> closed = find(ScreenId::Speed);
+        QPointer<QWidget> closed = app->find(ScreenId::Speed);
         QTest::keyClick(closed, Qt::Key_Escape);
         QTRY_VERIFY(closed.isNull());
-        QCOMPARE(find(ScreenId::Speed), nullptr);
+        // With no practice screen in front, the five levels.
+        screen->hide();
+        app->context.screens.destroy(ScreenId::FiveLevelDifficulty);
+        app->click(app->show(ScreenId::Speed), "Command6");
+        QVERIFY(app->isVisible(ScreenId::FiveLevelDifficulty));
     }
 
-    void speedChoiceReachesBothScreens_data() {
+    void speedChoice_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("minutes");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("Slowest") << "Command1" << 20
-                                 << "Your time is about 20 mintues, close this windows, and hit "
-                                    "start when ready";
-        QTest::newRow("Fastest")
-            << "Command5" << 2
-            << "Your time is about 2 mintues, close this windows, and start when ready";
+        QTest::newRow("Slowest") << u"Command1"_s << 20;
+        QTest::newRow("Fastest") << u"Command5"_s << 2;
     }
-    // The other screen is made hidden to carry the speed, with no countdown until
-    // it is first shown; the running sheet stays frozen until Start.
-    void speedChoiceReachesBothScreens() {
+    // The other screen is made hidden to carry the speed, with no countdown until it is
+    // first shown; the frozen sheet stays frozen until Start.
+    void speedChoice() {
         QFETCH(QString, button);
         QFETCH(int, minutes);
-        QFETCH(QString, message);
-        rig->clock->setTime(QTime(10, 50));
-        QWidget* addSub = rig->open(kAddSub);
-        PracticeRig::trigger(addSub, "mnuspditem");
-        QWidget* speed = find(ScreenId::Speed);
-        PracticeRig::click(speed, button);
         const QString text = QString::number(minutes);
-        QCOMPARE(PracticeRig::text(speed, "Label1"), message);
-        QCOMPARE(PracticeRig::text(speed, "Label2"), text);
-        QCOMPARE(rig->context.settings.speedMins, minutes);
-        QCOMPARE(PracticeRig::text(addSub, "Label9"), text);
-        QVERIFY(frozen(addSub));
-        QCOMPARE(PracticeRig::text(addSub, "Label7"), QStringLiteral("5"));
+        app->clock->setTime(QTime(10, 50));
+        QWidget* addSub = app->open(kAddSub);
+        app->trigger(addSub, "mnuspditem");
+        QWidget* speed = app->find(ScreenId::Speed);
+        app->click(speed, button);
+        QVERIFY(app->text(speed, "Label1").startsWith(u"Your time is about "_s + text + u' '));
+        QCOMPARE(app->context.settings.speedMins, minutes);
+        QCOMPARE(app->text(addSub, "Label9"), text);
+        QVERIFY(app->isFrozen(addSub));
+        QWidget* mulDiv = app->find(ScreenId::MulDivPractice);
+        QVERIFY(!mulDiv->isVisible() && !app->countdown(mulDiv)->isRunning());
+        QCOMPARE(app->text(mulDiv, "Label9"), text);
 
-        QWidget* mulDiv = find(ScreenId::MulDivPractice);
-        QVERIFY(mulDiv && !mulDiv->isVisible());
-        QCOMPARE(PracticeRig::text(mulDiv, "Label9"), text);
-        QCOMPARE(PracticeRig::text(mulDiv, "Label11"), QStringLiteral("Normal"));
-        QVERIFY(!PracticeRig::countdown(mulDiv)->isRunning());
-
-        PracticeRig::click(addSub, "Command1");
-        QCOMPARE(PracticeRig::text(addSub, "Label7"), QString::number((50 + minutes) % 60));
-
-        rig->clock->setTime(QTime(11, 30));
-        PracticeRig::trigger(addSub, "mnuMadItem");
-        QVERIFY(mulDiv->isVisible());
-        QVERIFY(open(mulDiv));
-        QCOMPARE(PracticeRig::text(mulDiv, "Label7"), QString::number((30 + minutes) % 60));
-        QCOMPARE(rig->folder.recordCount(QStringLiteral("Guest.mdb")), 0);
+        app->click(addSub, "Command1");
+        QCOMPARE(app->text(addSub, "Label7"), QString::number((50 + minutes) % 60));
+        app->clock->setTime(QTime(11, 30));
+        app->trigger(addSub, "mnuMadItem");
+        QVERIFY(app->isOpen(mulDiv));
+        QCOMPARE(app->text(mulDiv, "Label7"), QString::number((30 + minutes) % 60));
+        QCOMPARE(app->folder.recordCount(u"Guest.mdb"_s), 0);
     }
 
-    // Each screen keeps its sheet, answers and running countdown while the other is shown.
-    void switchesKeepEachScreensSheet() {
-        QWidget* addSub = rig->open(kAddSub);
-        const QList<int> addSubSheet = operands(addSub);
-        QTest::keyClicks(PracticeRig::answer(addSub, 0), QStringLiteral("7"));
-        rig->context.settings.stored.userName = QStringLiteral("Ann");
-
-        PracticeRig::trigger(addSub, "mnuMadItem");
-        QWidget* mulDiv = find(ScreenId::MulDivPractice);
-        QVERIFY(!addSub->isVisible() && mulDiv->isVisible());
-        QCOMPARE(mulDiv->windowTitle(),
-                 practiceWindowTitle(PracticeKind::MultiplicationDivision, QStringLiteral("Ann")));
-        QVERIFY(open(addSub) && open(mulDiv));
-        const QList<int> mulDivSheet = operands(mulDiv);
-
-        PracticeRig::trigger(mulDiv, "mnuBasItem");
-        QVERIFY(addSub->isVisible() && !mulDiv->isVisible());
-        QCOMPARE(addSub->windowTitle(),
-                 practiceWindowTitle(PracticeKind::AdditionSubtraction, QStringLiteral("Ann")));
-        QCOMPARE(operands(addSub), addSubSheet);
-        QCOMPARE(PracticeRig::answer(addSub, 0)->text(), QStringLiteral("7"));
-        QVERIFY(open(addSub) && open(mulDiv));
-
-        PracticeRig::trigger(addSub, "mnuMadItem");
-        QCOMPARE(find(ScreenId::MulDivPractice), mulDiv);
-        QCOMPARE(operands(mulDiv), mulDivSheet);
-    }
-
-    // Five-level after the addition/subtraction screen or when no practice screen
-    // is visible, four-level after the multiplication/division one; a dialog made
-    // from that screen freezes it and makes nothing else.
-    void closeButtonPicksTheDifficultyDialog() {
-        QWidget* mulDiv = rig->open(kMulDiv);
-        PracticeRig::trigger(mulDiv, "mnuspdItem");
-        QVERIFY(frozen(mulDiv));
-        QWidget* speed = find(ScreenId::Speed);
-        PracticeRig::click(speed, "Command6");
-        QVERIFY(find(ScreenId::FourLevelDifficulty)->isVisible());
-        QCOMPARE(find(ScreenId::FiveLevelDifficulty), nullptr);
-        find(ScreenId::FourLevelDifficulty)->close();
-
-        mulDiv->hide();
-        rig->context.screens.show(ScreenId::Speed);
-        PracticeRig::click(speed, "Command6");
-        QVERIFY(find(ScreenId::FiveLevelDifficulty)->isVisible());
-        QCOMPARE(find(ScreenId::AddSubPractice), nullptr);
-    }
-
-    void eachLevelDrawsItsNextSheet_data() {
+    void levelChoice_data() {
         QTest::addColumn<PracticeKind>("kind");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<Operands>("lowest");
-        QTest::addColumn<Operands>("highest");
-        const auto row = [](const char* name, PracticeKind kind, const char* button,
-                            const char* level, const char* message, Operands lowest,
-                            Operands highest) {
-            QTest::newRow(name) << kind << QString(button) << QString(level) << QString(message)
-                                << lowest << highest;
+        QTest::addColumn<Level>("level");
+        QTest::addColumn<QString>("said");  // before ", hit start when ready"
+        const auto row = [](PracticeKind kind, const char* button, Level level, const char* said) {
+            QTest::addRow("%s %s", kind == kAddSub ? "MDff" : "Madff", said)
+                << kind << QString(button) << level << QString(said);
         };
-        row("MDff Easy", kAddSub, "Command2", "Easy", "Easy, hit start when ready", {10, 0, 2},
-            {19, 9, 11});
-        row("MDff Normal", kAddSub, "Command3", "Normal", "Normal, hit start when ready",
-            {10, 0, 10}, {19, 9, 19});
-        row("MDff Difficult", kAddSub, "Command4", "Difficult", "Dfficult, hit start when ready",
-            {100, 0, 200}, {199, 99, 299});
-        row("MDff More Difficult", kAddSub, "Command5", "More Difficult",
-            "More Difficult, hit start when ready", {-10, 0, -10}, {89, 99, 989});
-        row("MDff Super Difficult", kAddSub, "Command6", "Super Difficult",
-            "Super Difficult, hit start when ready", {-100, 0, -100}, {-1, 99, 899});
-        row("Madff Normal", kMulDiv, "Command1", "Normal", "Normal, hit start when ready",
-            {0, 2, 0}, {18, 2, 9});
-        row("Madff Difficult", kMulDiv, "Command2", "Difficult", "Difficult, hit start when ready",
-            {0, 12, 10}, {108, 12, 19});
-        row("Madff More Difficult", kMulDiv, "Command3", "More Difficult",
-            "More Difficult, hit start when ready", {0, 102, 10}, {918, 102, 109});
-        row("Madff Super Difficult", kMulDiv, "Command5", "Super Difficult",
-            "Super Difficult, hit start when ready", {0, 102, -25}, {918, 102, 74});
+        row(kAddSub, "Command2", Level::Easy, "Easy");
+        row(kAddSub, "Command3", Level::Normal, "Normal");
+        row(kAddSub, "Command4", Level::Difficult, "Dfficult");
+        row(kAddSub, "Command5", Level::MoreDifficult, "More Difficult");
+        row(kAddSub, "Command6", Level::SuperDifficult, "Super Difficult");
+        row(kMulDiv, "Command1", Level::Normal, "Normal");
+        row(kMulDiv, "Command2", Level::Difficult, "Difficult");
+        row(kMulDiv, "Command3", Level::MoreDifficult, "More Difficult");
+        row(kMulDiv, "Command5", Level::SuperDifficult, "Super Difficult");
     }
-    // A choice writes the level label and its message and closes its dialog; the
-    // next Start draws from the level's ranges, shown at the lowest and highest draws.
-    void eachLevelDrawsItsNextSheet() {
+    // A choice sets its level, shows it and its message, and closes its dialog, which is
+    // gone with its message; the sheet stays frozen until Start.
+    void levelChoice() {
         QFETCH(PracticeKind, kind);
         QFETCH(QString, button);
-        QFETCH(QString, level);
-        QFETCH(QString, message);
-        QFETCH(Operands, lowest);
-        QFETCH(Operands, highest);
-        QWidget* screen = rig->open(kind);
-        PracticeRig::trigger(screen, "mnudifitem");
-        const ScreenId id = difficultyDialogIdOf(kind);
-        QWidget* dialog = find(id);
-        QCOMPARE(dialog->objectName(), kind == kAddSub ? "MDff" : "Madff");
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Difficulty Level Set"));
-        QCOMPARE(PracticeRig::text(dialog, "Label1"),
-                 kind == kAddSub ? "Pick your difficulty" : "Pick Your Difficult");
-        QVERIFY(frozen(screen));
-
-        QPointer<QLabel> prompt = PracticeRig::label(dialog, "Label1");
-        PracticeRig::click(dialog, button);
-        QCOMPARE(prompt->text(), message);
-        QCOMPARE(find(id), nullptr);
-        QVERIFY(!dialog->isVisible());
+        QFETCH(Level, level);
+        QFETCH(QString, said);
+        QWidget* screen = app->open(kind);
+        app->trigger(screen, "mnudifitem");
+        QWidget* dialog = app->find(difficultyDialogIdOf(kind));
+        QVERIFY(dialog->isVisible() && app->isFrozen(screen));
+        LevelParameters expected = app->context.settings.levels;
+        assignLevel(kind, expected, level);
+        QPointer<QLabel> prompt = app->control<QLabel>(dialog, "Label1");
+        app->click(dialog, button);
+        QCOMPARE(prompt->text(), said + u", hit start when ready"_s);
+        QVERIFY(!dialog->isVisible() && !app->find(difficultyDialogIdOf(kind)));
         QTRY_VERIFY(prompt.isNull());
-        QCOMPARE(PracticeRig::text(screen, "Label11"), level);
-        QVERIFY(frozen(screen));
-
-        QCOMPARE(startWithDraws(screen, 0.0f), lowest);
-        QCOMPARE(startWithDraws(screen, 0.99999f), highest);
-        QVERIFY(open(screen));
+        QCOMPARE(app->context.settings.levels, expected);
+        QCOMPARE(app->text(screen, "Label11"), levelName(level));
+        QVERIFY(app->isFrozen(screen));
     }
 
     // addRange is one value for both screens, and making the multiplication/division
-    // screen resets the addition/subtraction ranges and the speed whatever its labels say.
+    // screen resets the addition/subtraction ranges and the speed whatever the labels say.
     void rangesAreSharedBetweenTheScreens() {
-        QWidget* addSub = rig->open(kAddSub);
-        PracticeRig::trigger(addSub, "mnudifitem");
-        PracticeRig::click(find(ScreenId::FiveLevelDifficulty), "Command4");
-        PracticeRig::trigger(addSub, "mnuMadItem");
-        QCOMPARE(rig->context.settings.speedMins, 15);
-        QWidget* mulDiv = find(ScreenId::MulDivPractice);
-        PracticeRig::trigger(mulDiv, "mnudifitem");
-        PracticeRig::click(find(ScreenId::FourLevelDifficulty), "Command3");
-        PracticeRig::trigger(mulDiv, "mnuBasItem");
-
-        QCOMPARE(PracticeRig::text(addSub, "Label11"), QStringLiteral("Difficult"));
-        const Operands highest = startWithDraws(addSub, 0.99999f);
-        QCOMPARE(highest.top, 19);
-        QCOMPARE(highest.firstAddend, 100 + 10 + 99);
-        QCOMPARE(PracticeRig::text(addSub, "Label9"), QStringLiteral("15"));
-    }
-
-    void menuItemsReachTheInformationFeatures_data() { addKinds(); }
-    void menuItemsReachTheInformationFeatures() {
-        QFETCH(PracticeKind, kind);
-        provideAppScreens(rig->context);
-        auto* launcher = PracticeRig::install<RecordingLauncher>(rig->context.launcher);
-        QWidget* screen = rig->open(kind);
-        const bool addSub = kind == kAddSub;
-
-        PracticeRig::trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
-        QWidget* about = find(ScreenId::About);
-        QVERIFY(about->isVisible());
-        const char* helpItem = addSub ? "mnuhlpItem" : "mnuhlpitem";
-        PracticeRig::trigger(screen, helpItem);
-        QWidget* help = find(ScreenId::Help);
-        QVERIFY(help->isVisible());
-        PracticeRig::trigger(screen, helpItem);
-        QCOMPARE(find(ScreenId::Help), help);
-        PracticeRig::trigger(screen, addSub ? "mnuProgItem" : "mnuProitem");
-        QCOMPARE(find(ScreenId::About), about);
-
-        PracticeRig::click(help, "Command1");
-        QTRY_COMPARE(find(ScreenId::Help), nullptr);
-        QVERIFY(screen->isVisible() && open(screen));
-
-        PracticeRig::trigger(screen, addSub ? "mnuItemSre" : "mnusreItem");
-        QCOMPARE(rig->messages->shown.size(), 1);
-        QCOMPARE(rig->messages->shown[0].text,
-                 QStringLiteral("Windows 95/98/NT/2000, with at least 800X600 Resolution"));
-        QCOMPARE(rig->messages->shown[0].title, QStringLiteral("System Requirement"));
-
-        const char* releaseNotes = addSub ? "mnubugitem" : "mnurelItem";
-        PracticeRig::trigger(screen, releaseNotes);
-        PracticeRig::trigger(screen, releaseNotes);
-        const QString notes = rig->folder.path(QStringLiteral("rel.txt"));
-        const QStringList opened{notes, notes};
-        QCOMPARE(launcher->opened, opened);
-        QCOMPARE(launcher->workingFolder, rig->folder.dir().absolutePath());
-        launcher->error = QStringLiteral("\"xdg-open\" could not be started: no such program");
-        PracticeRig::trigger(screen, releaseNotes);
-        QCOMPARE(rig->messages->shown.size(), 2);
-        QCOMPARE(rig->messages->shown[1].text,
-                 QStringLiteral("The release notes \"%1\" could not be opened: %2")
-                     .arg(notes, *launcher->error));
-
-        // Their screens come later; until then these items do nothing.
-        PracticeRig::trigger(screen, addSub ? "mnuitemRSS" : "mnuItemRSS");
-        PracticeRig::trigger(screen, addSub ? "mnufileitem" : "mnufilitem");
-        QCOMPARE(rig->messages->shown.size(), 2);
-        QVERIFY(screen->isVisible() && open(screen));
+        QWidget* addSub = app->open(kAddSub);
+        app->trigger(addSub, "mnudifitem");
+        app->click(app->find(ScreenId::FiveLevelDifficulty), "Command4");
+        app->trigger(addSub, "mnuMadItem");
+        QCOMPARE(app->context.settings.speedMins, 15);
+        QWidget* mulDiv = app->find(ScreenId::MulDivPractice);
+        app->trigger(mulDiv, "mnudifitem");
+        app->click(app->find(ScreenId::FourLevelDifficulty), "Command3");
+        app->trigger(mulDiv, "mnuBasItem");
+        QCOMPARE(app->text(addSub, "Label11"), u"Difficult"_s);
+        app->drawAt(0.99999994f);
+        app->click(addSub, "Command1");
+        QCOMPARE(app->operand(addSub, 0), 19);
+        QCOMPARE(app->operand(addSub, 18), 100 + 10 + 99);
+        QCOMPARE(app->text(addSub, "Label9"), u"15"_s);
     }
 
 private:
-    class RecordingLauncher final : public ProgramLauncher {
-    public:
-        std::optional<QString> openInTextEditor(const QString& filePath,
-                                                const QString& folder) override {
-            opened.append(filePath);
-            workingFolder = folder;
-            return error;
-        }
-        QStringList opened;
-        QString workingFolder;
-        std::optional<QString> error;
-    };
-
-    QWidget* find(ScreenId id) const { return rig->context.screens.find(id); }
-
-    Operands startWithDraws(QWidget* screen, float fraction) {
-        PracticeRig::install<ScriptedRandom>(rig->context.random)->fractions =
-            QList<float>(kOperandCount, fraction);
-        PracticeRig::click(screen, "Command1");
-        return {PracticeRig::operand(screen, 0), PracticeRig::operand(screen, 1),
-                PracticeRig::operand(screen, 18)};
-    }
-
-    std::unique_ptr<PracticeRig> rig;
+    std::unique_ptr<TestApp> app;
 };
 
 QTEST_MAIN(TestLevelDialogs)

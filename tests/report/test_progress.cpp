@@ -1,8 +1,6 @@
-#include "app/app_screens.h"
-#include "practice/practice_rig.h"
 #include "report/core/progress_series.h"
 #include "report/core/records_csv.h"
-#include "report/report_screens.h"
+#include "support/test_app.h"
 
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -65,10 +63,8 @@ class TestProgress : public QObject {
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init() {
-        rig = std::make_unique<PracticeRig>();
-        dialogs = PracticeRig::install<AnsweringFileDialogs>(rig->context.fileDialogs);
-        provideAppScreens(rig->context);
-        provideReportScreens(rig->context);
+        rig = std::make_unique<TestApp>(QStringLiteral("Guest"));
+        dialogs = TestApp::install<AnsweringFileDialogs>(rig->context.fileDialogs);
     }
 
     // Read from a real file for 1 to 7 March 2026, then made into lines.
@@ -178,12 +174,12 @@ private Q_SLOTS:
             for (int row = 0; row < table->rowCount() && table->isVisible(); ++row)
                 rows.append(table->item(row, 0)->text().mid(5) + " " + table->item(row, 1)->text() +
                             " " + table->item(row, 2)->text());
-            seen = PracticeRig::text(progress, "ProgressHeading") + "|" +
+            seen = TestApp::text(progress, "ProgressHeading") + "|" +
                    progress->findChild<QStackedWidget*>()->currentWidget()->objectName() + "|" +
                    rows.join(", ") + "|" + file;
             QVERIFY(progress->isVisible() && progress->width() <= 800 && progress->height() <= 600);
         }
-        for (const QString& message : rig->messages->texts())
+        for (const QString& message : rig->messages->texts)
             seen += "|" + message.section(": ", 0, 0)
                               .section(" cannot", 0, 0)
                               .replace(rig->folder.dir().path(), "DIR");
@@ -192,7 +188,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<PracticeRig> rig;
+    std::unique_ptr<TestApp> rig;
     AnsweringFileDialogs* dialogs = nullptr;
 };
 

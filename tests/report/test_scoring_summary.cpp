@@ -1,9 +1,7 @@
-#include "app/app_screens.h"
 #include "practice/core/clock_texts.h"
-#include "practice/practice_rig.h"
 #include "report/core/summary_cells.h"
 #include "report/core/summary_dates.h"
-#include "report/report_screens.h"
+#include "support/test_app.h"
 
 #include <QSqlQuery>
 
@@ -50,10 +48,8 @@ class TestScoringSummary : public QObject {
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void init() {
-        rig = std::make_unique<PracticeRig>();
-        rig->folder.writeSettings("Guest");
-        provideAppScreens(rig->context);
-        provideReportScreens(rig->context);
+        rig = std::make_unique<TestApp>(QStringLiteral("Guest"));
+        rig->printer->outcome.savedPdf = rig->folder.path("Brenlo print 2026-12-06 10.00.00.pdf");
     }
 
     // `expected` lists cells as "index=text", "*" marking bold; the rest are empty.
@@ -169,12 +165,12 @@ private Q_SLOTS:
                 screens.show(ScreenId::ScoringSummary);
             else if (step == "menu" || step == "Form1") {
                 screens.show(ScreenId::MainMenu)->findChild<QLineEdit*>("Text1")->setText("Typed");
-                PracticeRig::click(screens.find(ScreenId::MainMenu),
-                                   step == "menu" ? "Command4" : "Command1");
+                TestApp::click(screens.find(ScreenId::MainMenu),
+                               step == "menu" ? "Command4" : "Command1");
                 if (step == "Form1")
-                    PracticeRig::trigger(screens.find(ScreenId::AddSubPractice), "mnuitemRSS");
+                    TestApp::trigger(screens.find(ScreenId::AddSubPractice), "mnuitemRSS");
             } else if (step.startsWith("Command"))
-                PracticeRig::click(summary(), qPrintable(step));
+                TestApp::click(summary(), qPrintable(step));
             else if (step.contains('='))
                 box(step.section('=', 0, 0))->setText(step.section('=', 1));
             else if (step == "cancel")
@@ -192,13 +188,13 @@ private Q_SLOTS:
                               (screens.find(ScreenId::AddSubPractice) ? "F" : "");
         QString seen =
             QString("%1|%2|%3 %4|%5|%6|%7|%8|%9")
-                .arg(PracticeRig::text(summary(), "Label15"),
-                     PracticeRig::text(summary(), "Label18"), box("Text31")->text(),
-                     box("Text32")->text(), weighted("Text1"), weighted("Text6"), weighted("Text8"),
+                .arg(TestApp::text(summary(), "Label15"), TestApp::text(summary(), "Label18"),
+                     box("Text31")->text(), box("Text32")->text(), weighted("Text1"),
+                     weighted("Text6"), weighted("Text8"),
                      QString::number(
                          rig->folder.recordCount(QFile::exists(kept) ? "kept" : "Guest.mdb")),
                      flags);
-        for (const QString& message : rig->messages->texts())
+        for (const QString& message : rig->messages->texts)
             seen += "|" + message.section(": ", 0, 0).replace(rig->folder.dir().path(), "DIR");
         QCOMPARE(seen, shown.replace("DAYS", "12/5/2026 12/6/2026"));
         QVERIFY(summary()->focusWidget()->objectName() == "Command1" && summary()->width() <= 800 &&
@@ -213,7 +209,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<PracticeRig> rig;
+    std::unique_ptr<TestApp> rig;
 };
 
 QTEST_MAIN(TestScoringSummary)

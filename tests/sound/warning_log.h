@@ -1,44 +1,32 @@
 #pragma once
 
 #include <QMutex>
-#include <QMutexLocker>
 #include <QStringList>
-#include <QtGlobal>
 
 // Collects the warnings logged from any thread while it exists; one at a time.
 class WarningLog {
 public:
-    WarningLog() : previous_(qInstallMessageHandler(&WarningLog::record)) { current() = this; }
+    WarningLog() : previous_(qInstallMessageHandler(&record)) { current = this; }
     ~WarningLog() {
         qInstallMessageHandler(previous_);
-        current() = nullptr;
+        current = nullptr;
     }
-    WarningLog(const WarningLog&) = delete;
-    WarningLog& operator=(const WarningLog&) = delete;
 
     QStringList messages() const {
         QMutexLocker lock(&mutex_);
         return messages_;
     }
-    qsizetype count(const QString& containing) const {
-        return messages().filter(containing).size();
-    }
 
 private:
-    static WarningLog*& current() {
-        static WarningLog* log = nullptr;
-        return log;
-    }
-
-    static void record(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        WarningLog* log = current();
+    static void record(QtMsgType type, const QMessageLogContext& context, const QString& text) {
         if (type == QtWarningMsg) {
-            QMutexLocker lock(&log->mutex_);
-            log->messages_.append(message);
+            QMutexLocker lock(&current->mutex_);
+            current->messages_.append(text);
         }
-        log->previous_(type, context, message);
+        current->previous_(type, context, text);
     }
 
+    static inline WarningLog* current = nullptr;
     const QtMessageHandler previous_;
     mutable QMutex mutex_;
     QStringList messages_;

@@ -2,10 +2,8 @@
 
 #include "app/core/database_connections.h"
 #include "app/core/user_files.h"
-#include "practice/core/score_table.h"
 
 #include <QFile>
-#include <QSqlQuery>
 
 TestDataFolder::TestDataFolder() {
     const QString templatePath = path(UserFiles::kTemplateName);
@@ -37,30 +35,15 @@ void TestDataFolder::makeUserDatabase(const QString& userName, int records) cons
     }
 }
 
-std::optional<QList<QStringList>> TestDataFolder::readRows(const QString& fileName) const {
+QList<ScoreRecord> TestDataFolder::records(const QString& fileName) const {
     DatabaseConnections connections;
-    const DatabaseConnection connection = connections.open(path(fileName));
-    if (!connection.isOpen()) return std::nullopt;
-    QSqlQuery select(connection.database());
-    if (!select.exec(
-            QStringLiteral("SELECT sdate, score, speed, lvl, cat FROM score ORDER BY rowid")))
-        return std::nullopt;
-    QList<QStringList> rows;
-    while (select.next()) {
-        QStringList row;
-        for (int column = 0; column < 5; ++column) row.append(select.value(column).toString());
-        rows.append(row);
-    }
-    return rows;
+    return ScoreStore(connections).readAll(path(fileName)).records;
 }
 
 int TestDataFolder::recordCount(const QString& fileName) const {
-    const auto rows = readRows(fileName);
-    return rows ? int(rows->size()) : -1;
-}
-
-QList<QStringList> TestDataFolder::rows(const QString& fileName) const {
-    return readRows(fileName).value_or(QList<QStringList>());
+    DatabaseConnections connections;
+    const ScoreStore::Records read = ScoreStore(connections).readAll(path(fileName));
+    return read.error.isEmpty() ? int(read.records.size()) : -1;
 }
 
 void TestDataFolder::writeSettings(const QString& userName) const {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDir>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
+#include "practice/core/score_table.h"
 
-#include <optional>
-#include <utility>
+#include <QDir>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
 
 // A fresh data folder with a read-only template database, as the program ships it.
 class TestDataFolder {
@@ -20,14 +20,18 @@ public:
     QByteArray readFile(const QString& name) const;
     // A user database made from the schema, holding `records` rows.
     void makeUserDatabase(const QString& userName, int records = 0) const;
+    // Read through the score module; the count is -1 when the file cannot be read.
+    QList<ScoreRecord> records(const QString& fileName) const;
     int recordCount(const QString& fileName) const;
-    // Every row of the score table as text: sdate, score, speed, lvl, cat.
-    QList<QStringList> rows(const QString& fileName) const;
+    // The nine lines naming `userName`, with award sounds a0.wav a1.mid a2.mp3 a3.wav a4.wav.
     void writeSettings(const QString& userName) const;
 
 private:
-    // Null when the file cannot be opened or has no score table.
-    std::optional<QList<QStringList>> readRows(const QString& fileName) const;
-
     QTemporaryDir temporary_;
 };
+
+inline char* toString(const ScoreRecord& record) {
+    return QTest::toString(QStringList{sdateText(record.day), QString::number(record.score),
+                                       record.speed, record.level, record.category}
+                               .join(u" | "));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/core/program_launcher.h"
+#include "app/message_boxes.h"
+#include "app/window_printer.h"
+#include "sound/core/audio_output.h"
+
+#include <QList>
+#include <QStringList>
+
+// Each records what would have gone outside and answers as the test sets it.
+
+// Every text shown, with its title; the OK/Cancel questions are answered from the
+// script, OK once it has run out.
+class ScriptedMessageBoxes final : public MessageBoxes {
+public:
+    void inform(QWidget*, const QString& text, const QString& title = {}) override {
+        texts << text;
+        titles << title;
+    }
+    bool confirm(QWidget* parent, const QString& text) override {
+        inform(parent, text);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    QStringList texts, titles;
+    QList<bool> answers;  // true: OK, false: Cancel
+};
+
+class RecordingAudio final : public AudioOutput {
+public:
+    void play(const QString& filePath) override { played.append(filePath); }
+    QStringList played;
+};
+
+class RecordingPrinter final : public WindowPrinter {
+public:
+    Result print(QWidget& window) override {
+        printed.append(&window);
+        return outcome;
+    }
+    QList<QWidget*> printed;
+    Result outcome;
+};
+
+class RecordingLauncher final : public ProgramLauncher {
+public:
+    std::optional<QString> openInTextEditor(const QString& filePath,
+                                            const QString& workingFolder) override {
+        opened.append({filePath, workingFolder});
+        return error;
+    }
+    QList<QStringList> opened;  // file, working folder
+    std::optional<QString> error;
+};
