@@ -17,7 +17,7 @@ ScoreRecord record(int score, QDate day = QDate(2026, 12, 6)) {
 
 struct Award {
     PracticeKind kind;
-    int right;  // the last problems are answered right; problem 5, if not, with 9999
+    int right;  // the last `right` problems are answered right; problem 5, if not, wrongly
     QString message;
     QString sound;
 };
