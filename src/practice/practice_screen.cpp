@@ -49,6 +49,8 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
         connect(controls_.hint, &QPushButton::clicked, this,
                 [this] { context_.screens.show(ScreenId::MultiplicationTable); });
     connectMenus();
+    connect(&context.settingsOwner, &SettingsOwner::userNameChanged, this,
+            &PracticeScreen::showCaption);
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
 
@@ -82,14 +84,18 @@ void PracticeScreen::setLevelLabel(const QString& level) {
     controls_.level->setText(level);
 }
 
-// Every way onto the screen shows the current user in the caption. The first
-// countdown runs for the minutes the speed label shows.
+// Every way onto the screen, and every change of user, shows the current user in the
+// caption. The first countdown runs for the minutes the speed label shows.
 void PracticeScreen::showEvent(QShowEvent* event) {
-    setWindowTitle(practiceWindowTitle(kind_, context_.settings.userName()));
+    showCaption();
     QMainWindow::showEvent(event);
     if (!firstCountdownPending_) return;
     firstCountdownPending_ = false;
     armCountdown(leadingWholeNumber(controls_.speed->text()));
+}
+
+void PracticeScreen::showCaption() {
+    setWindowTitle(practiceWindowTitle(kind_, context_.settings.userName()));
 }
 
 void PracticeScreen::closeEvent(QCloseEvent* event) {

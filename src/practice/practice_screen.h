@@ -29,6 +29,7 @@ protected:
 
 private:
     void connectMenus();
+    void showCaption();
     void switchScreen();
     void openDatabase();
     void start();
