@@ -1,6 +1,8 @@
 // Sound file chooser figures, on a data folder of many files with a few hundred sound
 // files among them: the time from Browse to the first filled file list and to the
 // whole list, and the longest time the GUI thread was held up meanwhile.
+#include "bench_stats.h"
+
 #include "app/app_context.h"
 #include "sound/core/folder_scanner.h"
 #include "sound/sound_screens.h"
@@ -34,11 +36,6 @@ bool fill(const QTemporaryDir& folder, int count) {
         if (!file.open(QIODevice::WriteOnly)) return false;
     }
     return true;
-}
-
-double median(QList<double> samples) {
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
 }
 
 }  // namespace

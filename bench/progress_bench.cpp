@@ -4,6 +4,8 @@
 // two years and goes back one level on Sundays, and sheets of random levels, whose
 // lines break at almost every day.
 // Usage: bench-progress [runs]
+#include "bench_stats.h"
+
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
 #include "practice/core/score_table.h"
@@ -59,18 +61,6 @@ bool fill(const QString& path, bool randomLevels) {
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("fill");
     return done;
-}
-
-double medianMs(int runs, const std::function<void()>& work) {
-    QList<double> samples;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        samples.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
 }
 
 }  // namespace

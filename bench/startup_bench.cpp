@@ -1,6 +1,8 @@
 // Start-up benchmark: from exec to the main menu's first paint, and peak resident
 // memory, against a bare Qt Widgets window; alternating runs, medians reported.
 // Usage: bench-startup <brenlo probe> <bare probe> <data folder> [runs]
+#include "bench_stats.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -38,12 +40,6 @@ bool runOnce(const QString& program, const QStringList& arguments, const QString
     return true;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +55,7 @@ int main(int argc, char** argv) {
         const char* name;
         QString program;
         QStringList arguments;
-        std::vector<double> ms, kb;
+        QList<double> ms, kb;
     };
     std::vector<Series> series{
         {"main menu", args[1], {}, {}, {}},

@@ -3,6 +3,8 @@
 // 25 years, for the default two-day range and for a range holding every record,
 // against the naive form of 30 statements with "like".
 // Usage: bench-summary [runs]
+#include "bench_stats.h"
+
 #include "app/core/database_connections.h"
 #include "practice/core/practice_kind.h"
 #include "practice/core/score_table.h"
@@ -91,18 +93,10 @@ SummaryCells naiveSummary(DatabaseConnections& connections, const QString& path,
 
 using Summary = std::function<SummaryCells(DatabaseConnections&, const QString&, QDate, QDate)>;
 
-double medianMs(const Summary& run, const QString& path, QDate first, QDate last, int runs,
-                SummaryCells& cells) {
+double summaryMedianMs(const Summary& run, const QString& path, QDate first, QDate last, int runs,
+                       SummaryCells& cells) {
     DatabaseConnections connections;
-    QList<double> samples;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        cells = run(connections, path, first, last);
-        samples.append(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
+    return medianMs(runs, [&] { cells = run(connections, path, first, last); });
 }
 
 }  // namespace
@@ -127,8 +121,9 @@ int main(int argc, char** argv) {
         } ranges[] = {{"default two days", kToday.addDays(-1)}, {"every record", kFirstDay}};
         for (const auto& range : ranges) {
             SummaryCells fast, naive;
-            const double grouped = medianMs(summary, path, range.first, kToday, runs, fast);
-            const double thirty = medianMs(naiveSummary, path, range.first, kToday, runs, naive);
+            const double grouped = summaryMedianMs(summary, path, range.first, kToday, runs, fast);
+            const double thirty =
+                summaryMedianMs(naiveSummary, path, range.first, kToday, runs, naive);
             std::printf("  %-16s  grouped %8.3f ms   naive %9.3f ms   %6.1fx faster%s\n",
                         range.name, grouped, thirty, thirty / grouped,
                         fast == naive ? "" : "  CELLS DIFFER");
