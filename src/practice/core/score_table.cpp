@@ -225,16 +225,7 @@ std::optional<QString> ScoreStore::store(const QString& databasePath, const Scor
 }
 
 ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {
-    std::optional<QString> problem;
-    const DatabaseConnection connection = open(databasePath, problem);
-    if (problem) return {{}, *problem};
-    QSqlQuery select(connection.database());
-    select.setForwardOnly(true);
-    if (!select.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(kColumns, kName)))
-        return {{}, select.lastError().text()};
-    Records result;
-    while (select.next()) result.records.append(recordAt(select));
-    return result;
+    return select(databasePath, QStringLiteral("ORDER BY rowid"), {});
 }
 
 ScoreStore::Groups ScoreStore::groups(const QString& databasePath, const QString& category,
@@ -292,19 +283,24 @@ ScoreStore::Days ScoreStore::daily(const QString& databasePath, const QString& c
 }
 
 ScoreStore::Records ScoreStore::records(const QString& databasePath, QDate first, QDate last) {
+    return select(databasePath,
+                  QStringLiteral("WHERE %1 BETWEEN ? AND ? ORDER BY %1, rowid").arg(kDate),
+                  {sdateText(first), sdateText(last)});
+}
+
+ScoreStore::Records ScoreStore::select(const QString& databasePath, const QString& clauses,
+                                       const QVariantList& values) {
     std::optional<QString> problem;
     const DatabaseConnection connection = open(databasePath, problem);
     if (problem) return {{}, *problem};
-    QSqlQuery select(connection.database());
-    select.setForwardOnly(true);
-    select.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE %3 BETWEEN ? AND ? ORDER BY %3, rowid")
-                       .arg(kColumns, kName, kDate));
-    select.addBindValue(sdateText(first));
-    select.addBindValue(sdateText(last));
-    if (!select.exec()) return {{}, select.lastError().text()};
+    QSqlQuery query(connection.database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT %1 FROM %2 %3").arg(kColumns, kName, clauses));
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) return {{}, query.lastError().text()};
     Records result;
-    while (select.next()) result.records.append(recordAt(select));
-    if (select.lastError().isValid()) return {{}, select.lastError().text()};
+    while (query.next()) result.records.append(recordAt(query));
+    if (query.lastError().isValid()) return {{}, query.lastError().text()};
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QVariantList>
 
 #include <optional>
 
@@ -119,6 +120,8 @@ public:
 private:
     // Opens the file when it is a score database; otherwise `problem` says why not.
     DatabaseConnection open(const QString& databasePath, std::optional<QString>& problem);
+    // The records the clauses after FROM pick, with `values` bound in order.
+    Records select(const QString& databasePath, const QString& clauses, const QVariantList& values);
 
     DatabaseConnections& connections_;
 };
