@@ -1,7 +1,34 @@
 #include "sound/core/drives.h"
 #include "sound/core/folder_path.h"
+#include "sound/core/folder_scanner.h"
 
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// Root reads any folder. Without these capabilities this thread, and the scan threads it
+// starts, meet a folder's permissions as its owner does; access(), and with it
+// QFileInfo::isReadable(), would still say yes, since it asks for the real user.
+struct WithoutReadOverride {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2]{};
+    WithoutReadOverride() {
+        syscall(SYS_capget, &header, saved);
+        __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
+        lowered[0].effective &= ~(1u << CAP_DAC_OVERRIDE | 1u << CAP_DAC_READ_SEARCH);
+        syscall(SYS_capset, &header, lowered);
+    }
+    ~WithoutReadOverride() { syscall(SYS_capset, &header, saved); }
+};
+
+}  // namespace
 
 // The chooser's drives and paths, without a screen.
 class TestSoundChoice : public QObject {
@@ -26,6 +53,50 @@ private Q_SLOTS:
 
         QCOMPARE(joinFolderAndFile("/", "a.wav"), "/a.wav");
         QCOMPARE(joinFolderAndFile("/home/kid", "a.wav"), "/home/kid/a.wav");
+    }
+
+    // A listing is posted sorted without regard to case; the older scan of the "stale" row
+    // ends unseen before the folder shown is scanned.
+    void scansTheFolderShown_data() {
+        for (const char* column : {"how", "listing", "problem"}) QTest::addColumn<QString>(column);
+        const auto row = [](const char* how, const char* listing, const char* problem) {
+            QTest::newRow(how) << QString(how) << QString(listing) << QString(problem);
+        };
+        row("sorted", "apples,Bananas|apple.wav,Banana.MID", "");
+        row("stale", "apples,Bananas|apple.wav,Banana.MID", "");
+        row("unreadable", "|", "cannot be read: Permission denied");
+        row("gone", "|", "is not there any more");
+    }
+    void scansTheFolderShown() {
+        QFETCH(QString, how);
+        QFETCH(QString, listing);
+        QFETCH(QString, problem);
+        QTemporaryDir temporary;
+        QDir folder(temporary.filePath("shown"));
+        for (const char* name : {"shown/Bananas", "shown/apples", "shown/.hidden"})
+            QVERIFY(QDir(temporary.path()).mkpath(name));
+        for (const char* name : {"Banana.MID", "apple.wav", "notes.txt"})
+            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+        if (how == "gone") QVERIFY(folder.removeRecursively());
+        if (how == "unreadable") QVERIFY(QFile::setPermissions(folder.path(), {}));
+        const WithoutReadOverride lowered;
+        FolderScanner scanner;
+        QSignalSpy folders(&scanner, &FolderScanner::foldersFound),
+            files(&scanner, &FolderScanner::filesFound), said(&scanner, &FolderScanner::notListed),
+            finished(&scanner, &FolderScanner::finished);
+        if (how == "stale") {
+            scanner.scan(temporary.path());
+            QThread::msleep(200);  // time to post its listing, which no event loop runs yet
+        }
+        scanner.scan(folder.path());
+        QTRY_COMPARE(finished.count(), 1);
+        const auto first = [](const QSignalSpy& spy) { return spy.value(0).value(0); };
+        QCOMPARE(first(folders).toStringList().join(u',') + u'|' +
+                     first(files).toStringList().join(u','),
+                 listing);
+        QCOMPARE(first(said).toString().contains(problem) && said.size(), !problem.isEmpty());
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 };
 
