@@ -8,7 +8,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -31,65 +30,39 @@ SoundFileRead problem(const QString& text) {
     return read;
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(int descriptor) : descriptor_(descriptor) {}
-    ~FileHandle() {
-        if (descriptor_ >= 0) ::close(descriptor_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return descriptor_; }
-
-private:
-    const int descriptor_;
-};
-
-// Up to `size` bytes more onto `bytes`; false on a read error.
-bool readOn(int descriptor, QByteArray& bytes, qint64 size) {
-    const qsizetype start = bytes.size();
-    bytes.resize(start + size);
-    qint64 got = 0;
-    while (got < size) {
-        const ssize_t n = ::read(descriptor, bytes.data() + start + got, size_t(size - got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        got += n;
-    }
-    bytes.resize(start + got);
-    return true;
-}
-
 }  // namespace
 
 SoundFileRead readSoundFile(const QString& path, const std::function<bool()>& outdated) {
     if (path.isEmpty()) return problem(QStringLiteral("no file is named"));
     // Non-blocking, so that a named pipe put in a file's place cannot hold the thread.
-    const FileHandle file(::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) return problem(qt_error_string(errno));
+    const int descriptor = ::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return problem(qt_error_string(errno));
+    QFile file;  // closes the descriptor however the read ends
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) return problem(qt_error_string(errno));
+    if (::fstat(descriptor, &info) != 0) return problem(qt_error_string(errno));
     if (!S_ISREG(info.st_mode)) return problem(QStringLiteral("it is not a regular file"));
     if (info.st_size > kMaxSoundFileBytes) {
         return problem(QStringLiteral("it is larger than the %1 MiB an award sound may be")
                            .arg(kMaxSoundFileBytes / (1024 * 1024)));
     }
     SoundFileRead read;
-    if (!readOn(file.get(), read.bytes, 12)) return problem(qt_error_string(errno));
+    read.bytes = file.read(12);
     const std::optional<SdlMusicKind> kind = kindOf(read.bytes);
     if (!kind) return problem(QStringLiteral("it is not a WAV, MIDI or MP3 sound"));
     read.kind = *kind;
-    const qint64 expected = info.st_size;
-    while (read.bytes.size() < expected) {
+    // Up to the size seen, should the file grow meanwhile.
+    while (read.bytes.size() < info.st_size) {
         if (outdated()) {
             read.outdated = true;
             return read;
         }
-        const qsizetype before = read.bytes.size();
-        if (!readOn(file.get(), read.bytes, std::min(kPieceBytes, expected - before)))
-            return problem(qt_error_string(errno));
-        if (read.bytes.size() == before) break;  // it shrank while being read
+        const QByteArray piece =
+            file.read(std::min(kPieceBytes, qint64(info.st_size) - read.bytes.size()));
+        if (piece.isEmpty() && file.error() != QFileDevice::NoError)
+            return problem(file.errorString());
+        if (piece.isEmpty()) break;  // it shrank while being read
+        read.bytes += piece;
     }
     return read;
 }
