@@ -155,13 +155,11 @@ private Q_SLOTS:
         QCOMPARE(warnings.messages().filter("not a WAV, MIDI or MP3 sound").size(), 3);
     }
 
-    // A newer sound or the exit ends a read between its pieces.
-    void givesUpAnOutdatedRead() {
+    void givesUpAnOutdatedRead() {  // as a newer sound or the exit asks
         QFile file(temporary_.filePath(QStringLiteral("long.wav")));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("RIFF\0\0\0\0WAVE", 12) == 12);
         QVERIFY(file.resize(kMaxSoundFileBytes));
-        int asked = 0;
-        QVERIFY(readSoundFile(file.fileName(), [&asked] { return ++asked == 2; }).outdated);
+        QVERIFY(readSoundFile(file.fileName(), [] { return true; }).outdated);
     }
 
     // SDL takes over stop signals that nobody handles; the program would then ignore them.
