@@ -184,7 +184,7 @@ void SoundSetupScreen::testSound(int row) {
 
 void SoundSetupScreen::clearProblem(Row& row) {
     row.tested.reset();
-    row.problem->clear();
+    row.problem->setText(QString());  // clear() would leave it no text label, of no height
     row.path->setAccessibleDescription(QString());
 }
 

@@ -219,6 +219,8 @@ private Q_SLOTS:
 
         rig.type(2, "cheer.wav");
         QVERIFY(problem->text().isEmpty());
+        QCoreApplication::sendPostedEvents();  // lays the rows out again
+        QCOMPARE(rig.box(3)->y() - rig.box(2)->y(), rig.box(2)->y() - rig.box(1)->y());
         SoundRig::click(rig.setup, "Command11");
         QVERIFY(problem->text().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(soundIn(disk_.filePath("out.raw")), 15000);
