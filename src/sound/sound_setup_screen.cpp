@@ -188,7 +188,8 @@ void SoundSetupScreen::clearProblem(Row& row) {
     row.path->setAccessibleDescription(QString());
 }
 
-// Beside every row whose last test was this path, until that row is tested again.
+// Beside every row whose last test was this path, until that row is tested again or
+// takes another path.
 void SoundSetupScreen::showProblem(const QString& path, const QString& reason) {
     const QString text = QStringLiteral("Not played: %1").arg(reason);
     for (Row& row : rows_) {
