@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -38,12 +39,15 @@ SoundChooser::SoundChooser(AppContext& context)
       driveList_(new QComboBox(this)),
       folders_(new QStandardItemModel(this)),
       files_(new QStandardItemModel(this)),
-      scanner_(new FolderScanner(this)) {
+      scanner_(new FolderScanner(this)),
+      problem_(new QLabel(this)) {
     driveList_->setObjectName(QStringLiteral("Drive1"));
     driveList_->setAccessibleName(QStringLiteral("Drive"));
     for (const Drive& drive : drives_) driveList_->addItem(drive.label, drive.path);
     folderList_ = makeList(QStringLiteral("Dir1"), QStringLiteral("Folders"), folders_, this);
     fileList_ = makeList(QStringLiteral("File1"), QStringLiteral("Sound files"), files_, this);
+    problem_->setObjectName(QStringLiteral("problem"));
+    problem_->setWordWrap(true);
     QPushButton* select =
         makeNamedButton(QStringLiteral("Command1"), QStringLiteral("Select"), 30, this);
     QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 30, this);
@@ -54,6 +58,7 @@ SoundChooser::SoundChooser(AppContext& context)
     grid->addWidget(driveList_, 0, 0);
     grid->addWidget(folderList_, 1, 0);
     grid->addWidget(fileList_, 2, 0);
+    grid->addWidget(problem_, 3, 0);
     grid->addWidget(select, 0, 1, Qt::AlignTop);
     grid->addWidget(end, 2, 1, Qt::AlignBottom);
     grid->setColumnStretch(0, 1);
@@ -67,12 +72,11 @@ SoundChooser::SoundChooser(AppContext& context)
             [this](const QModelIndex& index) { openFolder(index.data(kPathRole).toString()); });
     connect(scanner_, &FolderScanner::foldersFound, this, &SoundChooser::addFolders);
     connect(scanner_, &FolderScanner::filesFound, this, &SoundChooser::addFiles);
+    connect(scanner_, &FolderScanner::notListed, this, &SoundChooser::showProblem);
     connect(select, &QPushButton::clicked, this, &SoundChooser::select);
     connect(end, &QPushButton::clicked, this, &QWidget::close);
 
-    const QString dataFolder = context_.dataFolder.absolutePath();
-    driveList_->setCurrentIndex(int(driveIndexOf(drives_, dataFolder)));
-    openFolder(dataFolder);
+    openFolder(context_.dataFolder.absolutePath());
 }
 
 void SoundChooser::closeEvent(QCloseEvent* event) {
@@ -80,7 +84,10 @@ void SoundChooser::closeEvent(QCloseEvent* event) {
     Q_EMIT closed();
 }
 
+// Picking the drive already shown keeps the folder open on it.
 void SoundChooser::openDrive(int index) {
+    if (index == shownDrive_) return;
+    shownDrive_ = index;
     openFolder(drives_.value(index).path);
 }
 
@@ -90,14 +97,14 @@ void SoundChooser::openDrive(int index) {
 void SoundChooser::openFolder(const QString& folder) {
     if (folder.isEmpty()) return;
     folder_ = folder;
-    qsizetype drive = driveList_->currentIndex();
-    if (drive < 0 || !isWithinFolder(folder, drives_.value(drive).path)) {
-        drive = driveIndexOf(drives_, folder);
-        driveList_->setCurrentIndex(int(drive));
+    if (shownDrive_ < 0 || !isWithinFolder(folder, drives_.value(shownDrive_).path)) {
+        shownDrive_ = int(driveIndexOf(drives_, folder));
+        driveList_->setCurrentIndex(shownDrive_);
     }
-    const QStringList chain = folderChain(drives_.value(drive).path, folder);
+    const QStringList chain = folderChain(drives_.value(shownDrive_).path, folder);
     folders_->clear();
     files_->clear();
+    showProblem(QString());
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     for (qsizetype depth = 0; depth < chain.size(); ++depth) {
         const QString name = depth == 0 ? chain[depth] : chain[depth].section(u'/', -1);
@@ -127,6 +134,12 @@ void SoundChooser::addFiles(const QStringList& names) {
     QList<QStandardItem*> items;
     for (const QString& name : names) items.append(new QStandardItem(name));
     files_->invisibleRootItem()->appendRows(items);
+}
+
+// Said beside the lists rather than in a box: it explains what they lack.
+void SoundChooser::showProblem(const QString& reason) {
+    problem_->setText(reason);
+    fileList_->setAccessibleDescription(reason);
 }
 
 // Only Select takes a file; a folder alone would be a sound path that plays nothing.

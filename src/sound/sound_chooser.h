@@ -6,6 +6,7 @@
 class AppContext;
 class FolderScanner;
 class QComboBox;
+class QLabel;
 class QListView;
 class QStandardItemModel;
 
@@ -29,15 +30,18 @@ private:
     void openFolder(const QString& folder);
     void addFolders(const QStringList& names);
     void addFiles(const QStringList& names);
+    void showProblem(const QString& reason);
     void select();
 
     AppContext& context_;
     const QList<Drive> drives_;
-    QString folder_;  // the folder list's current folder
+    QString folder_;       // the folder list's current folder
+    int shownDrive_ = -1;  // the drive the folder list starts from
     QComboBox* driveList_;
     QListView* folderList_;
     QListView* fileList_;
     QStandardItemModel* folders_;
     QStandardItemModel* files_;
     FolderScanner* scanner_;
+    QLabel* problem_;  // why the lists lack entries, when the scan says so
 };

@@ -98,7 +98,7 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
         grid->addWidget(row.problem, line + 1, 1, 1, 3);
 
         connect(row.path, &QLineEdit::textEdited, this,
-                [this, k](const QString& text) { context_.settingsOwner.setAwardPath(k, text); });
+                [this, k](const QString& text) { takePath(k, text); });
         connect(row.browse, &QPushButton::clicked, this, [this, k] { browse(k); });
         connect(test, &QPushButton::clicked, this, [this, k] { testSound(k); });
     }
@@ -123,9 +123,25 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
 void SoundSetupScreen::showPaths() {
     for (int k = 0; k < StoredSettings::kAwardCount; ++k) {
         const QString& path = context_.settings.stored.awardSoundPaths[k];
+        Row& row = rows_[k];
         // Only a changed text is set, so that the box being typed in keeps its cursor.
-        if (rows_[k].path->text() != path) rows_[k].path->setText(path);
+        if (row.path->text() != path) row.path->setText(path);
+        // A reason found for the row's old path says nothing about the new one.
+        if (row.tested && *row.tested != path) clearProblem(row);
     }
+}
+
+// Typed or chosen, a path the settings file cannot hold is refused; the box goes back.
+bool SoundSetupScreen::takePath(int row, const QString& path) {
+    const auto problem = context_.settingsOwner.setAwardPath(row, path);
+    if (!problem) return true;
+    rows_[row].path->setText(context_.settings.stored.awardSoundPaths[row]);
+    context_.messages->inform(
+        this, QStringLiteral("A sound path that %1 cannot be kept in the settings file \"%2\"; "
+                             "the sound for \"%3\" stays as it was.")
+                  .arg(*problem, context_.settingsOwner.file().path(),
+                       QString::fromLatin1(kRows[row].award)));
+    return false;
 }
 
 // Pressed again while the chooser is open, it only brings the chooser to the front.
@@ -145,8 +161,7 @@ void SoundSetupScreen::browse(int row) {
 // The choice is kept even when the file cannot be written; the next change of user or
 // Select writes it.
 void SoundSetupScreen::takeChoice(const QString& path) {
-    if (!browsingRow_) return;
-    context_.settingsOwner.setAwardPath(*browsingRow_, path);
+    if (!browsingRow_ || !takePath(*browsingRow_, path)) return;
     if (const auto error = context_.settingsOwner.saveAwardPaths()) {
         context_.messages->inform(
             this, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
@@ -162,13 +177,19 @@ void SoundSetupScreen::endBrowsing() {
 
 void SoundSetupScreen::testSound(int row) {
     Row& tested = rows_[row];
-    tested.problem->clear();
-    tested.path->setAccessibleDescription(QString());
+    clearProblem(tested);
     tested.tested = tested.path->text();
     player_->play(*tested.tested);
 }
 
-// Beside every row whose last test was this path, until that row is tested again.
+void SoundSetupScreen::clearProblem(Row& row) {
+    row.tested.reset();
+    row.problem->setText(QString());  // clear() would leave it no text label, of no height
+    row.path->setAccessibleDescription(QString());
+}
+
+// Beside every row whose last test was this path, until that row is tested again or
+// takes another path.
 void SoundSetupScreen::showProblem(const QString& path, const QString& reason) {
     const QString text = QStringLiteral("Not played: %1").arg(reason);
     for (Row& row : rows_) {

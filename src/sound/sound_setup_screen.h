@@ -29,10 +29,12 @@ private:
     };
 
     void showPaths();
+    bool takePath(int row, const QString& path);
     void browse(int row);
     void takeChoice(const QString& path);
     void endBrowsing();
     void testSound(int row);
+    void clearProblem(Row& row);
     void showProblem(const QString& path, const QString& reason);
 
     AppContext& context_;

@@ -23,6 +23,13 @@ private Q_SLOTS:
             QByteArray("[Sound]\r\nC:\\sounds\\boo.wav\r\n yay.mid \r\n\r\n/home/me/wow.mp3\r\n"
                        "perfect.wav\r\n[User]\r\n  Zo\xc3\xab O'Neil \r\n[Award]\r\n"));
         QCOMPARE(file.read().settings, settings);
+        // A value that would not read back as itself never reaches the file.
+        StoredSettings broken = settings;
+        broken.userName = u"Ann\r"_s;
+        QCOMPARE(file.write(broken), u"the user name contains a line break"_s);
+        broken.awardSoundPaths[4] = u"\x1b"_s;
+        QCOMPARE(file.write(broken), u"award sound 5 contains a control character"_s);
+        QCOMPARE(file.read().settings, settings);
         // The temporary file went into the file's place.
         QCOMPARE(folder.dir().entryList(QDir::Files | QDir::Hidden),
                  QStringList({UserFiles::kTemplateName, SettingsFile::kFileName}));

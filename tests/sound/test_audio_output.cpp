@@ -1,6 +1,7 @@
 #include "award_sounds/pcm_synth.h"
 #include "award_sounds/wav_file.h"
 #include "sound/core/audio_output.h"
+#include "sound/core/sound_file_read.h"
 #include "warning_log.h"
 
 #include <QDir>
@@ -136,6 +137,12 @@ private Q_SLOTS:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Only some words.\n") > 0);
             bad << file.fileName();
         }
+        for (const char* head : {"", "MThd"}) {  // 2 GiB, sparse: zeros, and a MIDI file's header
+            QFile file(temporary_.filePath(QStringLiteral("huge%1.mid").arg(head)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) >= 0);
+            QVERIFY(file.resize(qint64(2) << 30));
+            bad << file.fileName();
+        }
         const QString disk = freshDiskFile(QStringLiteral("bad"));
         const auto output = makeSystemAudioOutput();
         for (const QString& path : bad + bad + QStringList{awardSound("not-good.wav")}) {
@@ -144,6 +151,15 @@ private Q_SLOTS:
         }
         QCOMPARE(warnings.messages().size(), bad.size());
         for (const QString& path : bad.mid(1)) QCOMPARE(warnings.messages().filter(path).size(), 1);
+        QCOMPARE(warnings.messages().filter("larger than the 8 MiB").size(), 2);
+        QCOMPARE(warnings.messages().filter("not a WAV, MIDI or MP3 sound").size(), 3);
+    }
+
+    void givesUpAnOutdatedRead() {  // as a newer sound or the exit asks
+        QFile file(temporary_.filePath(QStringLiteral("long.wav")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("RIFF\0\0\0\0WAVE", 12) == 12);
+        QVERIFY(file.resize(kMaxSoundFileBytes));
+        QVERIFY(readSoundFile(file.fileName(), [] { return true; }).outdated);
     }
 
     // SDL takes over stop signals that nobody handles; the program would then ignore them.

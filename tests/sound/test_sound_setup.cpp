@@ -1,8 +1,12 @@
 #include "support/test_app.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
 #include <QPointer>
 #include <QtEndian>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -19,6 +23,7 @@ bool soundIn(const QString& path) {
 
 const QStringList kBrowse{"Command1", "Command5", "Command6", "Command7", "Command8"};
 const QString kSettings = QStringLiteral("path.mpt");
+const QStringList kSongs{"a.mp3", "b.WAV", "c.Mid", "new\nline.wav"};
 
 // The test app with the real sound output, the sound screens, the settings file read,
 // and a folder "songs" of sound files and others.
@@ -26,8 +31,9 @@ struct SoundRig : TestApp {
     SoundRig() : TestApp(QStringLiteral("Guest")) {
         context.audio = makeSystemAudioOutput();
         QDir(folder.path({})).mkpath(QStringLiteral("songs/wav"));
-        for (const char* name : {"a.mp3", "b.WAV", "c.Mid", "notes.txt", ".hidden.wav"})
-            folder.writeFile(QStringLiteral("songs/") + name, "not a sound");
+        for (const QString& name : kSongs + QStringList{"notes.txt", ".hidden.wav"})
+            folder.writeFile("songs/" + name, "not a sound");
+        std::fclose(std::fopen(QFile::encodeName(folder.path("songs/")) + "\xff.wav", "w"));
         QFile::copy(QStringLiteral(DATA_FOLDER "/sounds/perfect.wav"), folder.path("cheer.wav"));
         ::mkfifo(QFile::encodeName(folder.path("pipe.wav")).constData(), 0600);
         setup = context.screens.show(ScreenId::SoundSetup);
@@ -40,9 +46,12 @@ struct SoundRig : TestApp {
         for (int k = 0; k < 5; ++k) texts << box(k)->text();
         return texts;
     }
+    // A line break comes in as the user's could: pasted.
     void type(int k, const QString& text) const {
         box(k)->clear();
-        QTest::keyClicks(box(k), text);
+        QGuiApplication::clipboard()->setText(text);
+        text.contains(u'\n') ? QTest::keyClick(box(k), Qt::Key_V, Qt::ControlModifier)
+                             : QTest::keyClicks(box(k), text);
     }
     QStringList names(const char* list) const {
         QStringList texts;
@@ -95,6 +104,8 @@ private Q_SLOTS:
         addRow("no file selected", 1, "", "", "Command1", "none", "file list");
         addRow("read-only settings", 0, "", "c.Mid", "Command1", "unwritable",
                "path.mpt\" could not be written: the file is read-only");
+        addRow("line break typed", 2, "x\ny.wav", "b.WAV", "Command1", "saved", "contains a line");
+        addRow("line break chosen", 3, "", "new\nline.wav", "Command1", "none", "contains a line");
     }
 
     void browseHandsOneRowToTheChooser() {
@@ -111,13 +122,15 @@ private Q_SLOTS:
         if (outcome == "unwritable")
             QFile::setPermissions(rig.folder.path(kSettings), QFile::ReadOwner);
         if (!typed.isEmpty()) rig.type(0, typed);
+        SoundRig::click(rig.setup, QString("Command%1").arg(9 + row));  // "Not played: ..."
 
         SoundRig::click(rig.setup, kBrowse[row]);
         const QPointer<QWidget> chooser = rig.chooser();
         SoundRig::click(rig.setup, kBrowse[row]);
         QCOMPARE(rig.chooser(), chooser.data());
         rig.pick("Dir1", "songs", true);
-        QTRY_COMPARE(rig.names("File1"), (QStringList{"a.mp3", "b.WAV", "c.Mid"}));
+        QTRY_COMPARE(rig.names("File1"), kSongs);
+        QVERIFY(SoundRig::text(rig.chooser(), "problem").contains("its name is not valid text"));
         if (!file.isEmpty()) rig.pick("File1", file);
         const auto browseEnabled = [&](bool all) {
             for (int k = 0; k < 5; ++k)
@@ -130,13 +143,19 @@ private Q_SLOTS:
             for (QWidget* input : window->findChildren<QWidget*>())
                 QVERIFY(input->focusPolicy() == Qt::NoFocus || !input->accessibleName().isEmpty());
         }
+        auto* drive = rig.chooser()->findChild<QComboBox*>("Drive1");
+        drive->showPopup();
+        QTest::keyClick(drive->view(), Qt::Key_Return);  // the drive shown, picked again
+        QCOMPARE(rig.names("File1"), kSongs);
         closedBy == "frame" ? void(chooser->close()) : SoundRig::click(chooser, closedBy);
 
         QCOMPARE(rig.messages->texts.join("").contains(message), true);
         QCOMPARE(rig.messages->texts.size(), message.isEmpty() ? 0 : 1);
-        if (!typed.isEmpty()) expected[0] = typed;
+        if (!typed.isEmpty() && !typed.contains(u'\n')) expected[0] = typed;
         if (outcome != "none") expected[row] = rig.folder.path("songs/" + file);
         QCOMPARE(rig.boxes(), expected);
+        QCOMPARE(SoundRig::text(rig.setup, "problem_" + QString::number(row)).isEmpty(),
+                 outcome != "none");
         const QString written =
             "[Sound]\r\n" + expected.join("\r\n") + "\r\n[User]\r\nGuest\r\n[Award]\r\n";
         QCOMPARE(rig.folder.readFile(kSettings), outcome == "saved" ? written.toUtf8() : before);
@@ -199,6 +218,9 @@ private Q_SLOTS:
         QVERIFY(rig.setup->findChild<QLabel*>("problem_1")->text().isEmpty());
 
         rig.type(2, "cheer.wav");
+        QVERIFY(problem->text().isEmpty());
+        QCoreApplication::sendPostedEvents();  // lays the rows out again
+        QCOMPARE(rig.box(3)->y() - rig.box(2)->y(), rig.box(2)->y() - rig.box(1)->y());
         SoundRig::click(rig.setup, "Command11");
         QVERIFY(problem->text().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(soundIn(disk_.filePath("out.raw")), 15000);

@@ -123,6 +123,21 @@ QByteArray SettingsFile::format(const StoredSettings& settings) {
     return bytes;
 }
 
+std::optional<QString> SettingsFile::valueProblem(const QString& value) {
+    for (const QChar c : value) {
+        if (c == u'\r' || c == u'\n') return QStringLiteral("contains a line break");
+        if ((c < u'\x20' && c != u'\t') || c == u'\x7f')
+            return QStringLiteral("contains a control character");
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> SettingsFile::write(const StoredSettings& settings) const {
+    for (int award = 0; award < StoredSettings::kAwardCount; ++award) {
+        if (const auto problem = valueProblem(settings.awardSoundPaths[award]))
+            return valueName(kFirstSoundLine + award) + u' ' + *problem;
+    }
+    if (const auto problem = valueProblem(settings.userName))
+        return valueName(kUserLine) + u' ' + *problem;
     return writeFileAtomically(path_, format(settings));
 }

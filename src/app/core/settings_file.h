@@ -38,11 +38,16 @@ public:
 
     // Replaces the file atomically with the nine lines, each ended by CR LF.
     // Returns the reason when it could not be written; the old file is then intact.
+    // A value with a valueProblem() is refused, since it would not read back as itself.
     std::optional<QString> write(const StoredSettings& settings) const;
 
     // The reading and writing of the bytes, apart from the file.
     static ReadResult parse(const QByteArray& bytes, bool cutAtBound = false);
     static QByteArray format(const StoredSettings& settings);
+
+    // Why `value` cannot be one of the file's lines, as "contains ...", or nothing: a
+    // line break would split it, another control character would make the line garbled.
+    static std::optional<QString> valueProblem(const QString& value);
 
     const QString& path() const { return path_; }
 

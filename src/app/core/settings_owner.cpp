@@ -14,10 +14,12 @@ std::optional<QString> SettingsOwner::saveAwardPaths() {
     return write(settings_.stored, false);
 }
 
-void SettingsOwner::setAwardPath(int award, const QString& path) {
+std::optional<QString> SettingsOwner::setAwardPath(int award, const QString& path) {
+    if (auto problem = SettingsFile::valueProblem(path)) return problem;
     StoredSettings changed = settings_.stored;
     changed.awardSoundPaths[award] = path;
     take(changed);
+    return std::nullopt;
 }
 
 std::optional<QString> SettingsOwner::write(const StoredSettings& values, bool takeUserName) {

@@ -30,8 +30,8 @@ public:
     std::optional<QString> saveAwardPaths();
 
     // Changes award path `award` for the whole program at once; the file follows at
-    // the next save.
-    void setAwardPath(int award, const QString& path);
+    // the next save. A path the file cannot hold is refused, and its problem returned.
+    std::optional<QString> setAwardPath(int award, const QString& path);
 
 Q_SIGNALS:
     void userNameChanged(const QString& userName);

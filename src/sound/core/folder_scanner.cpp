@@ -1,6 +1,6 @@
 #include "folder_scanner.h"
 
-#include <QDirIterator>
+#include "folder_listing.h"
 
 #include <algorithm>
 
@@ -27,24 +27,17 @@ void FolderScanner::scan(const QString& folder) {
 }
 
 void FolderScanner::list(const std::stop_token& stop, quint64 scan, const QString& folder) {
-    QStringList folders;
-    QStringList files;
-    QDirIterator entries(folder, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        if (stop.stop_requested()) return;
-        entries.next();
-        const QFileInfo entry = entries.fileInfo();
-        if (entry.isDir())
-            folders.append(entry.fileName());
-        else if (pattern_.matches(entry.fileName()))
-            files.append(entry.fileName());
-    }
-    sortByName(folders);
-    sortByName(files);
-    deliver(scan, [this, folders] { Q_EMIT foldersFound(folders); });
+    std::optional<FolderListing> listing = listFolder(folder, pattern_, stop);
+    if (!listing) return;
+    sortByName(listing->folders);
+    sortByName(listing->files);
+    deliver(scan, [this, folders = listing->folders] { Q_EMIT foldersFound(folders); });
+    const QStringList& files = listing->files;
     for (qsizetype first = 0; first < files.size(); first += kBatchSize) {
         deliver(scan, [this, batch = files.mid(first, kBatchSize)] { Q_EMIT filesFound(batch); });
     }
+    if (!listing->problem.isEmpty())
+        deliver(scan, [this, problem = listing->problem] { Q_EMIT notListed(problem); });
     deliver(scan, [this] { Q_EMIT finished(); });
 }
 

@@ -12,7 +12,7 @@
 // Lists a folder's subfolders and sound files on a thread of its own, so that a folder
 // of many thousand files, or a slow medium, never holds up the screen. The names come
 // back to the owner's thread sorted, the files in batches, each batch one event; a new
-// scan drops whatever an older one has still to deliver. Hidden entries are left out.
+// scan drops whatever an older one has still to deliver.
 class FolderScanner final : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +28,8 @@ Q_SIGNALS:
     void foldersFound(const QStringList& names);
     // The next sound files in order after those of the previous batch.
     void filesFound(const QStringList& names);
+    // Why the folder, or some of its entries, could not be listed; only when that is so.
+    void notListed(const QString& reason);
     void finished();
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -14,12 +15,16 @@
 // The thread starts with the first request, so an object that is never asked costs nothing.
 class LatestRequestThread {
 public:
-    using Handler = std::function<void(const QString&)>;
+    // `outdated` tells a long handling when to give up: once a newer request waits, or
+    // the thread is stopping.
+    using Handler =
+        std::function<void(const QString& value, const std::function<bool()>& outdated)>;
 
     // `finish` runs on the thread as it stops, so that what `handle` set up is torn down
     // on the thread that set it up.
     LatestRequestThread(Handler handle, std::function<void()> finish);
-    // Drops a waiting request, lets the current one complete, then runs `finish`.
+    // Drops a waiting request, tells the current one it is outdated and lets it
+    // return, then runs `finish`.
     ~LatestRequestThread() = default;
 
     void request(const QString& value);
@@ -32,6 +37,7 @@ private:
     std::mutex mutex_;
     std::condition_variable_any wake_;
     std::optional<QString> waiting_;
+    std::atomic<bool> newer_{false};  // whether `waiting_` holds a value
     // Last, so that it is joined before the members the thread uses go away.
     std::jthread thread_;
 };

@@ -1,10 +1,10 @@
 #include "audio_output.h"
 #include "latest_request_thread.h"
 #include "sdl_music.h"
+#include "sound_file_read.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QLibrary>
 #include <QSet>
 #include <QtGlobal>
@@ -34,7 +34,9 @@ QString musicModulePath() {
 class SdlAudioOutput final : public AudioOutput {
 public:
     SdlAudioOutput()
-        : worker_([this](const QString& path) { playNow(path); }, [this] { close(); }) {}
+        : worker_([this](const QString& path,
+                         const std::function<bool()>& outdated) { playNow(path, outdated); },
+                  [this] { close(); }) {}
 
     void play(const QString& filePath) override {
         if (noDevice) {
@@ -48,23 +50,23 @@ public:
 private:
     // Everything below runs on the worker thread, which alone loads and calls the module.
 
-    void playNow(const QString& path) {
+    void playNow(const QString& path, const std::function<bool()>& outdated) {
         if (!loadModule()) {
             Q_EMIT notPlayable(path, kNoDevice);
             return;
         }
-        if (path.isEmpty()) {
+        SoundFileRead read = readSoundFile(path, outdated);
+        if (read.outdated) return;
+        if (!read.problem.isEmpty()) {
             stop_();
-            notPlayableFile(path, QStringLiteral("no file is named"));
+            sounding_.clear();
+            notPlayableFile(path, read.problem);
             return;
         }
-        // Opening a named pipe or a device would block this thread, and the exit with it.
-        if (!QFileInfo(path).isFile()) {
-            stop_();
-            notPlayableFile(path, QStringLiteral("it is not a regular file"));
-            return;
-        }
-        const SdlMusicResult result = play_(QFile::encodeName(path).constData());
+        const SdlMusicResult result =
+            play_(read.bytes.constData(), int(read.bytes.size()), read.kind);
+        // What played before is stopped now, and its bytes may go.
+        sounding_ = std::move(read.bytes);
         if (result.outcome == kSdlMusicNoDevice) {
             reportNoDevice(QString::fromUtf8(result.reason));
             Q_EMIT notPlayable(path, kNoDevice);
@@ -107,6 +109,7 @@ private:
     SdlMusicStop stop_ = nullptr;
     SdlMusicClose close_ = nullptr;
     QSet<QString> reportedPaths_;
+    QByteArray sounding_;  // the bytes the module plays from
     // Last, so that the thread is stopped before the state it uses goes away.
     LatestRequestThread worker_;
 };

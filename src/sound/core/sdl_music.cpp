@@ -3,22 +3,21 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cstdio>
-#include <cstring>
-
 namespace {
 
 bool deviceOpen = false;
 Mix_Music* music = nullptr;
 
-// FluidSynth takes any bytes as a MIDI song and only finds out while playing, in silence.
-bool isStandardMidiFile(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
-    char magic[4] = {};
-    const bool midi = std::fread(magic, 1, 4, file) == 4 && std::memcmp(magic, "MThd", 4) == 0;
-    std::fclose(file);
-    return midi;
+Mix_MusicType mixerType(SdlMusicKind kind) {
+    switch (kind) {
+        case kSdlMusicMidi:
+            return MUS_MID;
+        case kSdlMusicMp3:
+            return MUS_MP3;
+        case kSdlMusicWav:
+            break;
+    }
+    return MUS_WAV;
 }
 
 void stopMusic() {
@@ -46,15 +45,15 @@ bool openDevice() {
 
 extern "C" {
 
-__attribute__((visibility("default"))) SdlMusicResult brenloSdlMusicPlay(const char* path) {
+__attribute__((visibility("default"))) SdlMusicResult brenloSdlMusicPlay(const char* bytes,
+                                                                         int size,
+                                                                         SdlMusicKind kind) {
     stopMusic();
     if (!openDevice()) return {kSdlMusicNoDevice, SDL_GetError()};
-    music = Mix_LoadMUS(path);
+    SDL_RWops* source = SDL_RWFromConstMem(bytes, size);
+    if (!source) return {kSdlMusicNotPlayable, SDL_GetError()};
+    music = Mix_LoadMUSType_RW(source, mixerType(kind), SDL_TRUE);
     if (!music) return {kSdlMusicNotPlayable, Mix_GetError()};
-    if (Mix_GetMusicType(music) == MUS_MID && !isStandardMidiFile(path)) {
-        stopMusic();
-        return {kSdlMusicNotPlayable, "not a Standard MIDI File"};
-    }
     if (Mix_PlayMusic(music, 0) != 0) {
         stopMusic();
         return {kSdlMusicNotPlayable, Mix_GetError()};

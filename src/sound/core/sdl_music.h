@@ -10,14 +10,18 @@ enum SdlMusicOutcome {
     kSdlMusicNotPlayable  // the file cannot be played; `reason` says why
 };
 
+// The kinds of sound the output plays, told from a file's first bytes.
+enum SdlMusicKind { kSdlMusicWav, kSdlMusicMidi, kSdlMusicMp3 };
+
 struct SdlMusicResult {
     SdlMusicOutcome outcome;
     const char* reason;  // valid until the next call
 };
 
 extern "C" {
-// Cuts off what plays, opens the device on first use, and starts the file.
-using SdlMusicPlay = SdlMusicResult (*)(const char* path);
+// Cuts off what plays, opens the device on first use, and starts the sound held in
+// `bytes`, which must stay as they are until the next call.
+using SdlMusicPlay = SdlMusicResult (*)(const char* bytes, int size, SdlMusicKind kind);
 // Cuts off what plays.
 using SdlMusicStop = void (*)();
 // Stops and closes the device.
