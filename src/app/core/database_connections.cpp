@@ -12,7 +12,8 @@ namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
 // Another connection of ours may be writing; wait for it instead of failing at once.
-const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1")
+                             .arg(DatabaseConnections::kLockWaitMs);
 
 const QString kWalSuffix = QStringLiteral("-wal");
 const QString kShmSuffix = QStringLiteral("-shm");

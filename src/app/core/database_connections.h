@@ -41,6 +41,9 @@ public:
     DatabaseConnections& operator=(const DatabaseConnections&) = delete;
     ~DatabaseConnections();
 
+    // How long a connection waits for another's write lock before it fails.
+    static constexpr int kLockWaitMs = 5000;
+
     // Opens an existing file for reading and writing. On failure the connection
     // is not open and error() says why.
     DatabaseConnection open(const QString& filePath);

@@ -101,6 +101,35 @@ std::optional<QString> upgradeSchema(QSqlDatabase db) {
     });
 }
 
+// SQLite's result code for a lock another connection holds, as Qt passes it on.
+bool isLocked(const QSqlError& error) {
+    return error.nativeErrorCode() == QStringLiteral("5");
+}
+
+QString cannotWrite(const QString& why) {
+    return QStringLiteral("it cannot be written (%1)").arg(why);
+}
+
+void stopWaitingForLocks(const QSqlDatabase& db) {
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=0"));
+}
+
+// SQLite opens a file it may not write read-only, and one in a folder it may not write
+// fails at the first write only: a change rolled back at once finds out both.
+QSqlError writeError(QSqlDatabase db) {
+    if (!db.transaction()) return db.lastError();
+    QSqlQuery query(db);
+    bool written = query.exec(QStringLiteral("PRAGMA user_version")) && query.next();
+    if (written) {
+        const int version = query.value(0).toInt();
+        written = query.exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
+    }
+    const QSqlError error = written ? QSqlError() : query.lastError();
+    query.finish();
+    db.rollback();
+    return error;
+}
+
 struct OpenResult {
     DatabaseConnection connection;
     QString error;
@@ -195,23 +224,40 @@ DatabaseConnection ScoreStore::open(const QString& databasePath, std::optional<Q
     problem = connection.error();
     // SQLite opens any file and fails only at its first read: a readable file that
     // fails is said to be no score database, unless it is one.
+    // A score database that still fails, such as one in a folder SQLite may not write
+    // its log in, cannot be written.
     const QFileInfo file(databasePath);
     if (file.isFile() && file.isReadable()) {
-        if (auto notScores = scoreDatabaseProblem(databasePath)) problem = notScores;
+        const auto notScores = scoreDatabaseProblem(databasePath);
+        problem = notScores ? notScores : cannotWrite(*problem);
     }
     return connection;
 }
 
 std::optional<QString> ScoreStore::check(const QString& databasePath) {
     std::optional<QString> problem;
-    open(databasePath, problem);
-    return problem;
+    const DatabaseConnection connection = open(databasePath, problem);
+    if (problem) return problem;
+    stopWaitingForLocks(connection.database());
+    const QSqlError error = writeError(connection.database());
+    if (!error.isValid() || isLocked(error)) return std::nullopt;
+    return cannotWrite(error.text());
 }
 
 std::optional<QString> ScoreStore::store(const QString& databasePath, const ScoreRecord& record) {
+    return insert(databasePath, record, true).error;
+}
+
+ScoreStore::Attempt ScoreStore::tryStore(const QString& databasePath, const ScoreRecord& record) {
+    return insert(databasePath, record, false);
+}
+
+ScoreStore::Attempt ScoreStore::insert(const QString& databasePath, const ScoreRecord& record,
+                                       bool waitForLocks) {
     std::optional<QString> problem;
     const DatabaseConnection connection = open(databasePath, problem);
-    if (problem) return problem;
+    if (problem) return {problem};
+    if (!waitForLocks) stopWaitingForLocks(connection.database());
     QSqlQuery insert(connection.database());
     insert.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)").arg(kName, kColumns));
@@ -220,8 +266,8 @@ std::optional<QString> ScoreStore::store(const QString& databasePath, const Scor
     insert.addBindValue(record.speed);
     insert.addBindValue(record.level);
     insert.addBindValue(record.category);
-    if (!insert.exec()) return insert.lastError().text();
-    return std::nullopt;
+    if (!insert.exec()) return {insert.lastError().text(), isLocked(insert.lastError())};
+    return {};
 }
 
 ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {
