@@ -212,7 +212,7 @@ private slots:
     }
 
     // Under another program's write lock the screen answers and the sheet waits to be stored;
-    // a lock held as long as a connection would wait is reported.
+    // a lock held as long as a connection would wait is reported; the program's end stores.
     void aLockedDatabaseHoldsNothingStill() {
         QWidget* s = app->open(PracticeKind::AdditionSubtraction);
         DatabaseConnections otherProgram;
@@ -231,6 +231,9 @@ private slots:
         app->click(s, "Command3");
         app->clock->setTime(QTime(10, 0, 5));
         QTRY_COMPARE(app->messages->texts.size(), 3);
+        QVERIFY(lock.exec(u"COMMIT"_s));
+        delete s;  // as the program ends
+        QCOMPARE(app->folder.recordCount(kGuest), 2);
     }
 
     void printTellsWhereThePageWentOrWhatFailed() {

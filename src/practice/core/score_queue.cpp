@@ -19,6 +19,11 @@ ScoreQueue::ScoreQueue(DatabaseConnections& connections, const Clock& clock, QOb
     connect(&retry_, &QTimer::timeout, this, &ScoreQueue::storeQueued);
 }
 
+ScoreQueue::~ScoreQueue() {
+    for (const Queued& queued : std::as_const(queue_))
+        if (ScoreStore(connections_).store(queued.path, queued.record)) break;
+}
+
 void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {
     queue_.append({databasePath, record});
     storeQueued();

@@ -18,6 +18,9 @@ class ScoreQueue final : public QObject {
     Q_OBJECT
 public:
     ScoreQueue(DatabaseConnections& connections, const Clock& clock, QObject* parent = nullptr);
+    // The program ending gives what is still queued a last try, waiting for a lock as
+    // long as a connection does.
+    ~ScoreQueue() override;
 
     // Queues `record` for the database at `databasePath` and stores what it can.
     void store(const QString& databasePath, const ScoreRecord& record);
