@@ -211,14 +211,14 @@ private slots:
         QCOMPARE(app->folder.records(kGuest), QList<ScoreRecord>{record(1)});
     }
 
-    // Under another program's write lock the screen answers and the sheet waits to be stored;
+    // Under another program's write lock the screen opens and answers, and the sheet waits;
     // a lock held as long as a connection would wait is reported; the program's end stores.
     void aLockedDatabaseHoldsNothingStill() {
-        QWidget* s = app->open(PracticeKind::AdditionSubtraction);
         DatabaseConnections otherProgram;
         const DatabaseConnection holder = otherProgram.open(app->folder.path(kGuest));
         QSqlQuery lock(holder.database());
         QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        QWidget* s = app->open(PracticeKind::AdditionSubtraction);
         app->click(s, "Command3");
         bool answered = false;
         QTimer::singleShot(0, [&answered] { answered = true; });

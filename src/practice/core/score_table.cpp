@@ -223,9 +223,8 @@ DatabaseConnection ScoreStore::open(const QString& databasePath, std::optional<Q
     }
     problem = connection.error();
     // SQLite opens any file and fails only at its first read: a readable file that
-    // fails is said to be no score database, unless it is one.
-    // A score database that still fails, such as one in a folder SQLite may not write
-    // its log in, cannot be written.
+    // fails is said to be no score database, unless it is one, which then cannot be
+    // written, as in a folder where SQLite may not make its log.
     const QFileInfo file(databasePath);
     if (file.isFile() && file.isReadable()) {
         const auto notScores = scoreDatabaseProblem(databasePath);
