@@ -31,6 +31,11 @@ QString uriFor(const QString& absolutePath) {
 
 }  // namespace
 
+// SQLITE_BUSY, which Qt passes on as the native code.
+bool isLockError(const QSqlError& error) {
+    return error.nativeErrorCode() == QStringLiteral("5");
+}
+
 DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name, QString error)
     : owner_(owner), name_(std::move(name)), error_(std::move(error)) {}
 
@@ -59,6 +64,26 @@ bool DatabaseConnection::isOpen() const {
 
 QSqlDatabase DatabaseConnection::database() const {
     return QSqlDatabase::database(name_, false);
+}
+
+void DatabaseConnection::stopWaitingForLocks() const {
+    QSqlQuery(database()).exec(QStringLiteral("PRAGMA busy_timeout=0"));
+}
+
+// Writes the schema's own user version back unchanged, then rolls back.
+QSqlError DatabaseConnection::writeError() const {
+    QSqlDatabase db = database();
+    if (!db.transaction()) return db.lastError();
+    QSqlQuery query(db);
+    bool written = query.exec(QStringLiteral("PRAGMA user_version")) && query.next();
+    if (written) {
+        const int version = query.value(0).toInt();
+        written = query.exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
+    }
+    const QSqlError error = written ? QSqlError() : query.lastError();
+    query.finish();
+    db.rollback();
+    return error;
 }
 
 void DatabaseConnection::release() {

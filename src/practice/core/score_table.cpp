@@ -101,33 +101,8 @@ std::optional<QString> upgradeSchema(QSqlDatabase db) {
     });
 }
 
-// SQLite's result code for a lock another connection holds, as Qt passes it on.
-bool isLocked(const QSqlError& error) {
-    return error.nativeErrorCode() == QStringLiteral("5");
-}
-
 QString cannotWrite(const QString& why) {
     return QStringLiteral("it cannot be written (%1)").arg(why);
-}
-
-void stopWaitingForLocks(const QSqlDatabase& db) {
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout=0"));
-}
-
-// SQLite opens a file it may not write read-only, and one in a folder it may not write
-// fails at the first write only: a change rolled back at once finds out both.
-QSqlError writeError(QSqlDatabase db) {
-    if (!db.transaction()) return db.lastError();
-    QSqlQuery query(db);
-    bool written = query.exec(QStringLiteral("PRAGMA user_version")) && query.next();
-    if (written) {
-        const int version = query.value(0).toInt();
-        written = query.exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
-    }
-    const QSqlError error = written ? QSqlError() : query.lastError();
-    query.finish();
-    db.rollback();
-    return error;
 }
 
 struct OpenResult {
@@ -237,9 +212,9 @@ std::optional<QString> ScoreStore::check(const QString& databasePath) {
     std::optional<QString> problem;
     const DatabaseConnection connection = open(databasePath, problem);
     if (problem) return problem;
-    stopWaitingForLocks(connection.database());
-    const QSqlError error = writeError(connection.database());
-    if (!error.isValid() || isLocked(error)) return std::nullopt;
+    connection.stopWaitingForLocks();
+    const QSqlError error = connection.writeError();
+    if (!error.isValid() || isLockError(error)) return std::nullopt;
     return cannotWrite(error.text());
 }
 
@@ -256,7 +231,7 @@ ScoreStore::Attempt ScoreStore::insert(const QString& databasePath, const ScoreR
     std::optional<QString> problem;
     const DatabaseConnection connection = open(databasePath, problem);
     if (problem) return {problem};
-    if (!waitForLocks) stopWaitingForLocks(connection.database());
+    if (!waitForLocks) connection.stopWaitingForLocks();
     QSqlQuery insert(connection.database());
     insert.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)").arg(kName, kColumns));
@@ -265,7 +240,7 @@ ScoreStore::Attempt ScoreStore::insert(const QString& databasePath, const ScoreR
     insert.addBindValue(record.speed);
     insert.addBindValue(record.level);
     insert.addBindValue(record.category);
-    if (!insert.exec()) return {insert.lastError().text(), isLocked(insert.lastError())};
+    if (!insert.exec()) return {insert.lastError().text(), isLockError(insert.lastError())};
     return {};
 }
 
