@@ -12,7 +12,7 @@ class DatabaseConnections;
 
 // Stores the records of finished sheets in the order they came without holding the
 // screens still: while another program holds a database's write lock it tries again
-// in the background, until the lock has lasted as long as a connection would wait.
+// between events, until the lock has lasted as long as a connection would wait.
 // A record that could not be stored stays queued and is tried again with the next.
 class ScoreQueue final : public QObject {
     Q_OBJECT
