@@ -204,8 +204,9 @@ private slots:
         for (const QString& message : {app->messages->texts[0], app->messages->texts[2]})
             QVERIFY2(message.contains(app->folder.path(kGuest)), qPrintable(message));
         QCOMPARE(app->text(s, "Label29"), u"1"_s);
-        protect.reset();
-        if (protection < 0 && QFile::remove(app->folder.path(kGuest)))
+        if (protect)
+            protect->lift();
+        else if (QFile::remove(app->folder.path(kGuest)))
             app->folder.makeUserDatabase(u"Guest"_s);
         app->click(s, "Command3");
         QCOMPARE(app->folder.records(kGuest), QList<ScoreRecord>{record(1)});

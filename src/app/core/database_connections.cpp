@@ -8,6 +8,10 @@
 
 #include <atomic>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
@@ -27,6 +31,26 @@ QString uriFor(const QString& absolutePath) {
     return QStringLiteral("file:") +
            QString::fromLatin1(QUrl::toPercentEncoding(absolutePath, "/")) +
            QStringLiteral("?mode=rw");
+}
+
+// Write access as the process acts now, which access() and QFileInfo do not test.
+bool writable(const QByteArray& path) {
+    return faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// A connection that may not write the file leaves the log and its shared-memory index
+// behind as read-only as the file was, and they would keep every later connection from
+// writing once the file may be written again: they get the file's permissions back, as
+// SQLite gives them when it makes them.
+void matchLogPermissions(const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    struct stat status {};
+    if (!writable(file) || stat(file.constData(), &status) != 0) return;
+    for (const QString& suffix : {kWalSuffix, kShmSuffix}) {
+        const QByteArray log = QFile::encodeName(path + suffix);
+        if (access(log.constData(), F_OK) == 0 && !writable(log))
+            chmod(log.constData(), status.st_mode & 07777);
+    }
 }
 
 }  // namespace
@@ -97,6 +121,7 @@ DatabaseConnections::~DatabaseConnections() {
 
 DatabaseConnection DatabaseConnections::open(const QString& filePath) {
     const QString path = absolute(filePath);
+    matchLogPermissions(path);
     // Qt's connection names are process-wide, so they are counted process-wide too.
     static std::atomic<quint64> lastId{0};
     const QString name = QStringLiteral("brenlo-%1").arg(++lastId);
