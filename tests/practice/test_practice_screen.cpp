@@ -3,7 +3,6 @@
 
 #include <QScopeGuard>
 #include <QSqlQuery>
-#include <QTimer>
 
 #include <numeric>
 
@@ -215,14 +214,14 @@ private slots:
     // Under another program's write lock the screen opens and answers, and the sheet waits;
     // a lock held as long as a connection would wait is reported; the program's end stores.
     void aLockedDatabaseHoldsNothingStill() {
-        DatabaseConnections otherProgram;
-        const DatabaseConnection holder = otherProgram.open(app->folder.path(kGuest));
+        const DatabaseConnection holder = app->context.databases.open(app->folder.path(kGuest));
         QSqlQuery lock(holder.database());
         QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
         QWidget* s = app->open(PracticeKind::AdditionSubtraction);
         app->click(s, "Command3");
         bool answered = false;
-        QTimer::singleShot(0, [&answered] { answered = true; });
+        QMetaObject::invokeMethod(
+            s, [&answered] { answered = true; }, Qt::QueuedConnection);
         QTRY_VERIFY(answered);
         QCOMPARE(app->messages->texts.size(), 1);  // the award alone
         QVERIFY(lock.exec(u"COMMIT"_s));
