@@ -5,6 +5,7 @@
 #include "practice/core/countdown.h"
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
+#include "practice/core/score_queue.h"
 #include "practice/core/score_table.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
@@ -36,7 +37,8 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
       kind_(kind),
       controls_(buildPracticeControls(kind, this)),
       countdown_(new Countdown(*context.clock, this)),
-      mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
+      mediaPlayer_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)),
+      scores_(new ScoreQueue(context.databases, *context.clock, this)) {
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     setObjectName(addSub ? QStringLiteral("Form1") : QStringLiteral("Form2"));
 
@@ -53,6 +55,12 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
             &PracticeScreen::showCaption);
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
+    connect(scores_, &ScoreQueue::failed, this, [this](const QString& path, const QString& reason) {
+        context_.messages->inform(
+            this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2\n"
+                                 "It is kept and tried again at the next check.")
+                      .arg(path, reason));
+    });
 
     openDatabase();
     context.random->seed(quint64(context.clock->now().toMSecsSinceEpoch()));
@@ -130,7 +138,7 @@ void PracticeScreen::switchScreen() {
     context_.screens.show(screenIdOf(otherKind(kind_)));
 }
 
-// Only proves the user's database can hold scores; every record opens it afresh.
+// Only proves the user's database can take scores; every record opens it afresh.
 void PracticeScreen::openDatabase() {
     const QString path = context_.users.databasePath(context_.settings.userName());
     if (const auto problem = ScoreStore(context_.databases).check(path))
@@ -229,20 +237,18 @@ void PracticeScreen::clearAnswers() {
     }
 }
 
+// A later check of a recorded sheet tries again what could not be stored.
 void PracticeScreen::storeRecordOnce() {
-    if (sheetRecorded_) return;
+    if (sheetRecorded_) {
+        scores_->storeQueued();
+        return;
+    }
     // A check before the first tick finds the date label still empty; today is what it would show.
     const QDate day =
         readDateLabel(controls_.date->text(), QLocale()).value_or(context_.clock->now().date());
     const ScoreRecord record{day, leadingWholeNumber(controls_.scoreCount->text()),
                              controls_.speed->text(), controls_.level->text(),
                              controls_.category->text()};
-    const QString path = context_.users.databasePath(context_.settings.userName());
-    if (const auto error = ScoreStore(context_.databases).store(path, record)) {
-        context_.messages->inform(
-            this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2")
-                      .arg(path, *error));
-        return;
-    }
     sheetRecorded_ = true;
+    scores_->store(context_.users.databasePath(context_.settings.userName()), record);
 }

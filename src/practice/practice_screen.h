@@ -9,6 +9,7 @@
 class AppContext;
 class Countdown;
 class MediaPlayer;
+class ScoreQueue;
 
 // A practice screen (Form1 or Form2): one sheet of 18 problems, its countdown, its
 // marking and award, and the storing of its score. Created once and then only
@@ -48,6 +49,7 @@ private:
     PracticeControls controls_;
     Countdown* countdown_;
     MediaPlayer* mediaPlayer_;
+    ScoreQueue* scores_;
     // A sheet counts once in the averages however often it is checked.
     bool sheetRecorded_ = false;
     // A screen made hidden by a speed choice must not reach a time-up with a

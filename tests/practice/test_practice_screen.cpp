@@ -1,6 +1,8 @@
 #include "support/test_app.h"
+#include "support/write_protection.h"
 
 #include <QScopeGuard>
+#include <QSqlQuery>
 
 #include <numeric>
 
@@ -178,10 +180,21 @@ private slots:
                  (QList<ScoreRecord>{record(0), record(0, QDate(2027, 3, 9))}));
     }
 
-    // A database that cannot be opened is reported when the screen is made, and a sheet
+    void databaseFailuresAreReported_data() {
+        QTest::addColumn<int>("protection");  // -1: no database; else a WriteProtection target
+        QTest::newRow("not a database") << -1;
+        QTest::newRow("read-only file") << int(WriteProtection::File);
+        QTest::newRow("read-only folder") << int(WriteProtection::Folder);
+    }
+    // A database that cannot take scores is reported when the screen is made, and a sheet
     // that cannot be stored when it is checked; a later check stores it once it can.
     void databaseFailuresAreReported() {
-        app->folder.writeFile(kGuest, "this is not a database");
+        QFETCH(int, protection);
+        std::optional<WriteProtection> protect;
+        if (protection < 0)
+            app->folder.writeFile(kGuest, "this is not a database");
+        else
+            protect.emplace(app->folder.path(kGuest), WriteProtection::Target(protection));
         QWidget* s = app->open(PracticeKind::AdditionSubtraction);
         QCOMPARE(app->messages->texts.size(), 1);
         app->typeRightAnswers(s, {0});
@@ -190,10 +203,37 @@ private slots:
         for (const QString& message : {app->messages->texts[0], app->messages->texts[2]})
             QVERIFY2(message.contains(app->folder.path(kGuest)), qPrintable(message));
         QCOMPARE(app->text(s, "Label29"), u"1"_s);
-        QVERIFY(QFile::remove(app->folder.path(kGuest)));
-        app->folder.makeUserDatabase(u"Guest"_s);
+        if (protect)
+            protect->lift();
+        else if (QFile::remove(app->folder.path(kGuest)))
+            app->folder.makeUserDatabase(u"Guest"_s);
         app->click(s, "Command3");
         QCOMPARE(app->folder.records(kGuest), QList<ScoreRecord>{record(1)});
+    }
+
+    // Under another program's write lock the screen opens and answers, and the sheet waits;
+    // a lock held as long as a connection would wait is reported; the program's end stores.
+    void aLockedDatabaseHoldsNothingStill() {
+        const DatabaseConnection holder = app->context.databases.open(app->folder.path(kGuest));
+        QSqlQuery lock(holder.database());
+        QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        QWidget* s = app->open(PracticeKind::AdditionSubtraction);
+        app->click(s, "Command3");
+        bool answered = false;
+        QMetaObject::invokeMethod(
+            s, [&answered] { answered = true; }, Qt::QueuedConnection);
+        QTRY_VERIFY(answered);
+        QCOMPARE(app->messages->texts.size(), 1);  // the award alone
+        QVERIFY(lock.exec(u"COMMIT"_s));
+        QTRY_COMPARE(app->folder.recordCount(kGuest), 1);
+        QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        app->click(s, "Command1");
+        app->click(s, "Command3");
+        app->clock->setTime(QTime(10, 0, 5));
+        QTRY_COMPARE(app->messages->texts.size(), 3);
+        QVERIFY(lock.exec(u"COMMIT"_s));
+        delete s;  // as the program ends
+        QCOMPARE(app->folder.recordCount(kGuest), 2);
     }
 
     void printTellsWhereThePageWentOrWhatFailed() {

@@ -8,11 +8,16 @@
 
 #include <atomic>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kDriver = QStringLiteral("QSQLITE");
 // Another connection of ours may be writing; wait for it instead of failing at once.
-const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000");
+const QString kOptions = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1")
+                             .arg(DatabaseConnections::kLockWaitMs);
 
 const QString kWalSuffix = QStringLiteral("-wal");
 const QString kShmSuffix = QStringLiteral("-shm");
@@ -28,7 +33,32 @@ QString uriFor(const QString& absolutePath) {
            QStringLiteral("?mode=rw");
 }
 
+// Write access as the process acts now, which access() and QFileInfo do not test.
+bool writable(const QByteArray& path) {
+    return faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// A connection that may not write the file leaves the log and its shared-memory index
+// behind as read-only as the file was, and they would keep every later connection from
+// writing once the file may be written again: they get the file's permissions back, as
+// SQLite gives them when it makes them.
+void matchLogPermissions(const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    struct stat status {};
+    if (!writable(file) || stat(file.constData(), &status) != 0) return;
+    for (const QString& suffix : {kWalSuffix, kShmSuffix}) {
+        const QByteArray log = QFile::encodeName(path + suffix);
+        if (access(log.constData(), F_OK) == 0 && !writable(log))
+            chmod(log.constData(), status.st_mode & 07777);
+    }
+}
+
 }  // namespace
+
+// SQLITE_BUSY, which Qt passes on as the native code.
+bool isLockError(const QSqlError& error) {
+    return error.nativeErrorCode() == QStringLiteral("5");
+}
 
 DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name, QString error)
     : owner_(owner), name_(std::move(name)), error_(std::move(error)) {}
@@ -60,6 +90,26 @@ QSqlDatabase DatabaseConnection::database() const {
     return QSqlDatabase::database(name_, false);
 }
 
+void DatabaseConnection::stopWaitingForLocks() const {
+    QSqlQuery(database()).exec(QStringLiteral("PRAGMA busy_timeout=0"));
+}
+
+// Writes the schema's own user version back unchanged, then rolls back.
+QSqlError DatabaseConnection::writeError() const {
+    QSqlDatabase db = database();
+    if (!db.transaction()) return db.lastError();
+    QSqlQuery query(db);
+    bool written = query.exec(QStringLiteral("PRAGMA user_version")) && query.next();
+    if (written) {
+        const int version = query.value(0).toInt();
+        written = query.exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
+    }
+    const QSqlError error = written ? QSqlError() : query.lastError();
+    query.finish();
+    db.rollback();
+    return error;
+}
+
 void DatabaseConnection::release() {
     if (owner_) owner_->close(name_);
     owner_ = nullptr;
@@ -71,6 +121,7 @@ DatabaseConnections::~DatabaseConnections() {
 
 DatabaseConnection DatabaseConnections::open(const QString& filePath) {
     const QString path = absolute(filePath);
+    matchLogPermissions(path);
     // Qt's connection names are process-wide, so they are counted process-wide too.
     static std::atomic<quint64> lastId{0};
     const QString name = QStringLiteral("brenlo-%1").arg(++lastId);

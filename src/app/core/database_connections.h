@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 #include <functional>
@@ -22,6 +23,13 @@ public:
     QSqlDatabase database() const;
     const QString& error() const { return error_; }
 
+    // From now on gives up at once while another connection holds the write lock.
+    void stopWaitingForLocks() const;
+    // Why nothing can be written through the connection, found by a change rolled back
+    // at once; none when it can. SQLite opens a file it may not write read-only, and
+    // one in a folder it may not write fails at the first write only.
+    QSqlError writeError() const;
+
 private:
     friend class DatabaseConnections;
     DatabaseConnection(DatabaseConnections* owner, QString name, QString error);
@@ -32,6 +40,9 @@ private:
     QString error_;
 };
 
+// SQLite's answer while another connection holds the lock a statement needs.
+bool isLockError(const QSqlError& error);
+
 // The database engine of the process: opens SQLite files, never creating one, and
 // knows every connection still open so that a restore can release them first.
 class DatabaseConnections {
@@ -40,6 +51,9 @@ public:
     DatabaseConnections(const DatabaseConnections&) = delete;
     DatabaseConnections& operator=(const DatabaseConnections&) = delete;
     ~DatabaseConnections();
+
+    // How long a connection waits for another's write lock before it fails.
+    static constexpr int kLockWaitMs = 5000;
 
     // Opens an existing file for reading and writing. On failure the connection
     // is not open and error() says why.

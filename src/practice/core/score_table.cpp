@@ -101,6 +101,10 @@ std::optional<QString> upgradeSchema(QSqlDatabase db) {
     });
 }
 
+QString cannotWrite(const QString& why) {
+    return QStringLiteral("it cannot be written (%1)").arg(why);
+}
+
 struct OpenResult {
     DatabaseConnection connection;
     QString error;
@@ -194,24 +198,40 @@ DatabaseConnection ScoreStore::open(const QString& databasePath, std::optional<Q
     }
     problem = connection.error();
     // SQLite opens any file and fails only at its first read: a readable file that
-    // fails is said to be no score database, unless it is one.
+    // fails is said to be no score database, unless it is one, which then cannot be
+    // written, as in a folder where SQLite may not make its log.
     const QFileInfo file(databasePath);
     if (file.isFile() && file.isReadable()) {
-        if (auto notScores = scoreDatabaseProblem(databasePath)) problem = notScores;
+        const auto notScores = scoreDatabaseProblem(databasePath);
+        problem = notScores ? notScores : cannotWrite(*problem);
     }
     return connection;
 }
 
 std::optional<QString> ScoreStore::check(const QString& databasePath) {
     std::optional<QString> problem;
-    open(databasePath, problem);
-    return problem;
+    const DatabaseConnection connection = open(databasePath, problem);
+    if (problem) return problem;
+    connection.stopWaitingForLocks();
+    const QSqlError error = connection.writeError();
+    if (!error.isValid() || isLockError(error)) return std::nullopt;
+    return cannotWrite(error.text());
 }
 
 std::optional<QString> ScoreStore::store(const QString& databasePath, const ScoreRecord& record) {
+    return insert(databasePath, record, true).error;
+}
+
+ScoreStore::Attempt ScoreStore::tryStore(const QString& databasePath, const ScoreRecord& record) {
+    return insert(databasePath, record, false);
+}
+
+ScoreStore::Attempt ScoreStore::insert(const QString& databasePath, const ScoreRecord& record,
+                                       bool waitForLocks) {
     std::optional<QString> problem;
     const DatabaseConnection connection = open(databasePath, problem);
-    if (problem) return problem;
+    if (problem) return {problem};
+    if (!waitForLocks) connection.stopWaitingForLocks();
     QSqlQuery insert(connection.database());
     insert.prepare(
         QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)").arg(kName, kColumns));
@@ -220,8 +240,8 @@ std::optional<QString> ScoreStore::store(const QString& databasePath, const Scor
     insert.addBindValue(record.speed);
     insert.addBindValue(record.level);
     insert.addBindValue(record.category);
-    if (!insert.exec()) return insert.lastError().text();
-    return std::nullopt;
+    if (!insert.exec()) return {insert.lastError().text(), isLockError(insert.lastError())};
+    return {};
 }
 
 ScoreStore::Records ScoreStore::readAll(const QString& databasePath) {

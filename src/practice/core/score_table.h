@@ -75,11 +75,20 @@ class ScoreStore {
 public:
     explicit ScoreStore(DatabaseConnections& connections) : connections_(connections) {}
 
-    // Opens the file once to prove that it is a score database; the reason when not.
+    // Opens the file once to prove that it is a score database that can take a record;
+    // the reason when not. A write lock another program holds is no reason, and is not
+    // waited for.
     std::optional<QString> check(const QString& databasePath);
 
     // Inserts one record; returns the reason when it could not be stored.
     std::optional<QString> store(const QString& databasePath, const ScoreRecord& record);
+
+    // As store(), but gives up at once while another program holds the file's write lock.
+    struct Attempt {
+        std::optional<QString> error;
+        bool locked = false;  // the error is that lock
+    };
+    Attempt tryStore(const QString& databasePath, const ScoreRecord& record);
 
     struct Records {
         QList<ScoreRecord> records;  // in the order they were stored
@@ -120,6 +129,7 @@ public:
 private:
     // Opens the file when it is a score database; otherwise `problem` says why not.
     DatabaseConnection open(const QString& databasePath, std::optional<QString>& problem);
+    Attempt insert(const QString& databasePath, const ScoreRecord& record, bool waitForLocks);
     // The records the clauses after FROM pick, with `values` bound in order.
     Records select(const QString& databasePath, const QString& clauses, const QVariantList& values);
 

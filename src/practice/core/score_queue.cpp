@@ -1,0 +1,76 @@
+#include "score_queue.h"
+
+#include "app/core/clock.h"
+#include "app/core/database_connections.h"
+
+#include <QStringList>
+
+namespace {
+
+// Short enough that a lock let go is hardly noticed, long enough to cost nothing.
+constexpr int kRetryMs = 50;
+
+}  // namespace
+
+ScoreQueue::ScoreQueue(DatabaseConnections& connections, const Clock& clock, QObject* parent)
+    : QObject(parent), connections_(connections), clock_(clock) {
+    retry_.setSingleShot(true);
+    retry_.setInterval(kRetryMs);
+    connect(&retry_, &QTimer::timeout, this, &ScoreQueue::storeQueued);
+}
+
+ScoreQueue::~ScoreQueue() {
+    for (const Queued& queued : std::as_const(queue_))
+        if (ScoreStore(connections_).store(queued.path, queued.record)) break;
+}
+
+void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {
+    queue_.append({databasePath, record});
+    storeQueued();
+}
+
+// A database's records go in their order, so after one fails the rest of it wait. The
+// failures are told only once the queue is consistent, as a message box lets a
+// countdown's time-up store again meanwhile.
+void ScoreQueue::storeQueued() {
+    QList<std::pair<QString, QString>> failures;
+    QStringList failedPaths;
+    bool waiting = false;
+    for (qsizetype i = 0; i < queue_.size();) {
+        const Queued& queued = queue_[i];
+        if (failedPaths.contains(queued.path)) {
+            ++i;
+            continue;
+        }
+        const ScoreStore::Attempt attempt =
+            ScoreStore(connections_).tryStore(queued.path, queued.record);
+        if (!attempt.error) {
+            queue_.removeAt(i);
+            continue;
+        }
+        waiting = attempt.locked && keepWaiting();
+        if (waiting) break;
+        const QString reason = attempt.locked
+                                   ? QStringLiteral("another program kept it locked for %1 seconds")
+                                         .arg(DatabaseConnections::kLockWaitMs / 1000)
+                                   : *attempt.error;
+        failedPaths.append(queued.path);
+        failures.append({queued.path, reason});
+        ++i;
+    }
+    if (waiting) {
+        retry_.start();
+    } else {
+        retry_.stop();
+        lockedSince_ = QDateTime();
+    }
+    for (const auto& [path, reason] : failures) emit failed(path, reason);
+}
+
+// True until the lock has lasted as long as a connection would wait; the first lock
+// found starts the count.
+bool ScoreQueue::keepWaiting() {
+    const QDateTime now = clock_.now();
+    if (!lockedSince_.isValid()) lockedSince_ = now;
+    return lockedSince_.msecsTo(now) < DatabaseConnections::kLockWaitMs;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "score_table.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QTimer>
+
+class Clock;
+class DatabaseConnections;
+
+// Stores the records of finished sheets in the order they came without holding the
+// screens still: while another program holds a database's write lock it tries again
+// between events, until the lock has lasted as long as a connection would wait.
+// A record that could not be stored stays queued and is tried again with the next.
+class ScoreQueue final : public QObject {
+    Q_OBJECT
+public:
+    ScoreQueue(DatabaseConnections& connections, const Clock& clock, QObject* parent = nullptr);
+    // The program ending gives what is still queued a last try, waiting for a lock as
+    // long as a connection does.
+    ~ScoreQueue() override;
+
+    // Queues `record` for the database at `databasePath` and stores what it can.
+    void store(const QString& databasePath, const ScoreRecord& record);
+    // Stores what it can of the queue.
+    void storeQueued();
+
+signals:
+    // Records for the database could not be stored and stay queued; once per database
+    // and try.
+    void failed(const QString& databasePath, const QString& reason);
+
+private:
+    struct Queued {
+        QString path;
+        ScoreRecord record;
+    };
+    bool keepWaiting();
+
+    DatabaseConnections& connections_;
+    const Clock& clock_;
+    QList<Queued> queue_;
+    QTimer retry_;
+    QDateTime lockedSince_;  // invalid while no lock is waited out
+};
