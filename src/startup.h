@@ -6,6 +6,21 @@
 #include "report/report_screens.h"
 #include "sound/sound_screens.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+// Names the program to the desktop: Wayland desktops take the icon from the desktop
+// entry this names; X11 ones read it off each window. The icon's sizes are the
+// resources the brenlo_icon library compiles in.
+inline void nameToDesktop() {
+    QApplication::setDesktopFileName(QStringLiteral("brenlo-math"));
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList())
+        icon.addFile(size.filePath());
+    QApplication::setWindowIcon(icon);
+}
+
 // Lets every subsystem provide its screens, then shows the main menu.
 inline QWidget* startBrenlo(AppContext& context) {
     provideAppScreens(context);
