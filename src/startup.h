@@ -3,7 +3,7 @@
 #include "app/app_context.h"
 #include "app/app_screens.h"
 #include "practice/practice_screens.h"
-#include "report/report_screens.h"
+#include "report/report_module.h"
 #include "sound/sound_screens.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@ inline void nameToDesktop() {
 inline QWidget* startBrenlo(AppContext& context) {
     provideAppScreens(context);
     providePracticeScreens(context);
-    provideReportScreens(context);
+    provideReportScreensFromModule(context);
     provideSoundScreens(context);
     return context.screens.show(ScreenId::MainMenu);
 }
