@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 // Names the program to the desktop: Wayland desktops take the icon from the desktop
 // entry this names; X11 ones read it off each window. The icon's sizes are the
@@ -16,8 +18,13 @@
 inline void nameToDesktop() {
     QApplication::setDesktopFileName(QStringLiteral("brenlo-math"));
     QIcon icon;
-    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList())
-        icon.addFile(size.filePath());
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList()) {
+        // Told the format and not to guess it, Qt asks none of its image plugins,
+        // which would otherwise all load before the window shows.
+        QImageReader reader(size.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     QApplication::setWindowIcon(icon);
 }
 

@@ -14,7 +14,7 @@ bool mapped(const char* library) {
 }  // namespace
 
 // The program's own start: what it loads before the main menu's first frame, and the
-// report screens from their module. Links no more than the program does.
+// report screens from their module. Links no more than the program does, and its icon.
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -23,6 +23,10 @@ private Q_SLOTS:
         TestDataFolder folder;
         folder.writeSettings(u"Ann"_s);
         folder.makeUserDatabase(u"Ann"_s);
+        nameToDesktop();
+        // Read without a guess at its format, the icon loads no image plugin.
+        QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
+        QVERIFY(!mapped("imageformats"));
         AppContext context(folder.dir());
         auto* messages = new ScriptedMessageBoxes;
         context.messages.reset(messages);
