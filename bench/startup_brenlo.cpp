@@ -1,4 +1,4 @@
-// The program's own start-up, up to the main menu's first paint.
+// The program's own start-up, as main() does it, up to the main menu's first frame.
 #include "first_paint_probe.h"
 #include "startup.h"
 
@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    nameToDesktop();
     AppContext context(QDir::current());
     FirstPaintProbe::watch(startBrenlo(context));
     return application.exec();

@@ -24,6 +24,12 @@ public:
 // named by the date and time `now` gives, that never replaces an earlier one.
 class SystemWindowPrinter final : public WindowPrinter {
 public:
+    // The entry of the print module, which holds the printing itself so that Qt Print
+    // Support loads at the first print instead of at every start: prints on the
+    // default printer, or into a new PDF file in `dataFolder` named by `now`.
+    using PrintWindow = Result (*)(QWidget& window, const QString& dataFolder,
+                                   const QDateTime& now);
+
     SystemWindowPrinter(QString dataFolder, std::function<QDateTime()> now)
         : dataFolder_(std::move(dataFolder)), now_(std::move(now)) {}
     Result print(QWidget& window) override;
@@ -31,4 +37,6 @@ public:
 private:
     QString dataFolder_;
     std::function<QDateTime()> now_;
+    // Resolved at the first print.
+    PrintWindow printWindow_ = nullptr;
 };

@@ -5,9 +5,12 @@
 
 #include "app/app_context.h"
 
+std::unique_ptr<QWidget> makeReportScreen(AppContext& context, ScreenId id) {
+    if (id == ScreenId::Progress) return std::make_unique<ProgressWindow>(context);
+    return std::make_unique<ScoringSummary>(context);
+}
+
 void provideReportScreens(AppContext& context) {
-    context.screens.provide(ScreenId::ScoringSummary,
-                            [&context] { return std::make_unique<ScoringSummary>(context); });
-    context.screens.provide(ScreenId::Progress,
-                            [&context] { return std::make_unique<ProgressWindow>(context); });
+    for (const ScreenId id : kReportScreens)
+        context.screens.provide(id, [&context, id] { return makeReportScreen(context, id); });
 }

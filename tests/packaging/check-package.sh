@@ -13,6 +13,7 @@ dpkg-deb -x "$deb" "$work/root"
 # All under /usr: a user's data folder is never the package's.
 if dpkg-deb -c "$deb" | awk '{ print $6 }' | grep -v '^\./usr/'; then exit 1; fi
 for file in bin/brenlo-math libexec/brenlo-math/brenlo-math libexec/brenlo-math/libbrenlo-sdl-music.so \
+    libexec/brenlo-math/libbrenlo-print.so libexec/brenlo-math/libbrenlo-report.so \
     "share/brenlo-math-shipped/Default User.mdk" share/brenlo-math-shipped/path.mpt \
     share/brenlo-math-shipped/sounds/perfect.wav share/applications/brenlo-math.desktop \
     share/icons/hicolor/48x48/apps/brenlo-math.png share/metainfo/org.example.brenlo_math.metainfo.xml \

@@ -1,5 +1,6 @@
 #include "test_app.h"
 
+#include "report/report_screens.h"
 #include "startup.h"
 
 TestApp::TestApp() {

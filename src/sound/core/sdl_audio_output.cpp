@@ -3,7 +3,8 @@
 #include "sdl_music.h"
 #include "sound_file_read.h"
 
-#include <QCoreApplication>
+#include "app/core/program_module.h"
+
 #include <QFile>
 #include <QLibrary>
 #include <QSet>
@@ -23,14 +24,6 @@ void reportNoDevice(const QString& reason) {
         qWarning("No sound: the audio device cannot be opened: %s", qUtf8Printable(reason));
 }
 
-// The installed program keeps the module beside itself; programs run from the build
-// tree find it where the build put it.
-QString musicModulePath() {
-    const QString beside =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/" BRENLO_SDL_MUSIC_FILE_NAME);
-    return QFile::exists(beside) ? beside : QStringLiteral(BRENLO_SDL_MUSIC_BUILD_PATH);
-}
-
 class SdlAudioOutput final : public AudioOutput {
 public:
     SdlAudioOutput()
@@ -43,7 +36,9 @@ public:
             Q_EMIT notPlayable(filePath, kNoDevice);
             return;
         }
-        if (modulePath_.isEmpty()) modulePath_ = musicModulePath();
+        if (modulePath_.isEmpty())
+            modulePath_ = programModulePath(QStringLiteral(BRENLO_SDL_MUSIC_FILE_NAME),
+                                            QStringLiteral(BRENLO_SDL_MUSIC_BUILD_PATH));
         worker_.request(filePath);
     }
 

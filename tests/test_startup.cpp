@@ -1,0 +1,47 @@
+#include "startup.h"
+#include "support/fakes.h"
+#include "support/test_data_folder.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+bool mapped(const char* library) {
+    QFile maps(u"/proc/self/maps"_s);
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+}  // namespace
+
+// The program's own start: what it loads before the main menu's first frame, and the
+// report screens from their module. Links no more than the program does, and its icon.
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUp() {
+        TestDataFolder folder;
+        folder.writeSettings(u"Ann"_s);
+        folder.makeUserDatabase(u"Ann"_s);
+        nameToDesktop();
+        // Read without a guess at its format, the icon loads no image plugin.
+        QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
+        QVERIFY(!mapped("imageformats"));
+        AppContext context(folder.dir());
+        auto* messages = new ScriptedMessageBoxes;
+        context.messages.reset(messages);
+        QVERIFY(QTest::qWaitForWindowExposed(startBrenlo(context)));
+        QCoreApplication::processEvents();
+        for (const char* library : {"libQt6Charts", "libQt6PrintSupport"})
+            QVERIFY2(!mapped(library), library);
+
+        // The module binds to what the program exports, all of it at once.
+        QVERIFY2(context.screens.show(ScreenId::ScoringSummary) &&
+                     context.screens.get(ScreenId::Progress),
+                 qPrintable(messages->texts.value(0)));
+        QVERIFY(mapped("libQt6Charts"));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
