@@ -93,7 +93,8 @@ private Q_SLOTS:
             for (const QString& text : QStringList{
                      own.mid(6) + "|2026-03-01", written + "|2028-02-29", " 2026-03-01 |2026-03-01",
                      "|", "yesterday|", "31/02/2026|", "1#; DROP TABLE score; --|",
-                     "2026-03-01 junk|", "2026.03.01|", "2026-03-01;1|"})
+                     "2026-03-01 junk|", "2026.03.01|", "2026-03-01;1|",
+                     dateLabelText(QDate(-26, 3, 1), QLocale(locale)) + "|"})
                 QTest::newRow(qPrintable(locale + " " + text)) << locale + "|" + text;
         }
     }
@@ -129,18 +130,16 @@ private Q_SLOTS:
             "Multiplication/Division Scoring Summary|USER:- |DAYS|N/A|N/A|0%|5||No printer is set "
             "up, "
             "so the page was saved as \"DIR/Brenlo print 2026-12-06 10.00.00.pdf\".");
-        const QString reversed = kGeneralTitle +
-                                 "|USER:- |12/7/2026 12/6/2026||||5||The starting "
-                                 "date \"12/7/2026\" is after the end date \"12/6/2026\". Please "
-                                 "type a starting date no later than the end date.";
-        row("start after end", {"open", "Text31=12/7/2026", "Command1"}, reversed);
-        row("clean-up, start after end", {"open", "Text31=12/7/2026", "Command5"}, reversed);
-        row("Progress, start after end", {"open", "Text31=12/7/2026", "Command6"}, reversed);
-        row("text after the date", {"open", "Text31=2026-12-05 junk", "Command5", "Command6"},
+        const QString reversed =
+            "|The starting date \"12/7/2026\" is after the end date \"12/6/"
+            "2026\". Please type a starting date no later than the end date.";
+        row("start after end", {"open", "Text31=12/7/2026", "Command1", "Command5", "Command6"},
+            kGeneralTitle + "|USER:- |12/7/2026 12/6/2026||||5|" + reversed + reversed + reversed);
+        row("text after the date", {"open", "Text31=2026-12-05 junk", "Command5"},
             kGeneralTitle +
-                "|USER:- |2026-12-05 junk 12/6/2026||||5||The starting date \"2026-12-05 "
-                "junk\"" +
-                unread + "|The starting date \"2026-12-05 junk\"" + unread);
+                "|USER:- |2026-12-05 junk 12/6/2026||||5||The starting date \"2026-12-"
+                "05 junk\"" +
+                unread);
         row("opened again", {"menu", "Text31=12/4/2026", "Command1", "open"},
             kAddSubTitle + "|USER:- Typed|12/4/2026 12/6/2026|100%*|50%|69%|5|M");
         row("End, from the menu", {"menu", "Command1", "Command2", "open"},

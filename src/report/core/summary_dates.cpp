@@ -47,7 +47,8 @@ std::optional<QDate> readSummaryDate(const QString& text, const QLocale& locale)
          {isoDay(trimmed), locale.toDate(trimmed, format),
           inThisCentury(locale.toDate(
               trimmed, QString(format).replace(fourDigitYear, QStringLiteral("yy"))))})
-        if (date.isValid()) return date;
+        // Qt's reader takes a sign before the year; sdate cannot hold a day before year 1.
+        if (date.isValid() && date.year() > 0) return date;
     return std::nullopt;
 }
 
