@@ -102,7 +102,9 @@ std::optional<QString> runInTransaction(QSqlDatabase db,
     return done ? commitError : error;
 }
 
-// Gives a file made by an earlier build the indexes it lacks; no record is touched.
+// Gives a file made by an earlier build the indexes it lacks: the summary index
+// took its present form in version 2, the index of incomplete records came in 3.
+// No record is touched.
 std::optional<QString> upgradeSchema(QSqlDatabase db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
