@@ -40,7 +40,10 @@ for target in "${targets[@]}"; do
     found="$build/fuzz/found-$target"
     rm -rf "$found" && mkdir -p "$found" "$corpus"
     echo "== $target: $seconds s"
+    # A target whose reader libFuzzer cannot see into gives it the pieces of its texts.
+    dictionary=()
+    [ ! -f "fuzz/$target.dict" ] || dictionary=(-dict="fuzz/$target.dict")
     "$build/fuzz/fuzz-${target//_/-}" -max_total_time="$seconds" -print_final_stats=1 \
-        -artifact_prefix="$build/fuzz/$target-" "$found" "$corpus"
+        "${dictionary[@]}" -artifact_prefix="$build/fuzz/$target-" "$found" "$corpus"
     "$build/fuzz/fuzz-${target//_/-}" -merge=1 "$corpus" "$found" 2>&1 | tail -n 1
 done
