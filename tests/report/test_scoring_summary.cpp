@@ -31,7 +31,8 @@ class TestScoringSummary : public QObject {
     // total); today's of the other category; four incomplete or test records.
     void addGuestsSheets() {
         for (const char* statement :
-             {"DROP INDEX score_summary", "PRAGMA user_version=1",
+             {"DROP INDEX score_summary", "DROP INDEX IF EXISTS score_incomplete",
+              "PRAGMA user_version=1",
               "CREATE INDEX score_summary ON score (cat, lvl, speed, sdate)"})
             QVERIFY(sql(statement));
         QVERIFY(sql(
@@ -91,7 +92,9 @@ private Q_SLOTS:
             const QString written = dateLabelText(QDate(2028, 2, 29), QLocale(locale));
             for (const QString& text : QStringList{
                      own.mid(6) + "|2026-03-01", written + "|2028-02-29", " 2026-03-01 |2026-03-01",
-                     "|", "yesterday|", "31/02/2026|", "1#; DROP TABLE score; --|"})
+                     "|", "yesterday|", "31/02/2026|", "1#; DROP TABLE score; --|",
+                     "2026-03-01 junk|", "2026.03.01|", "2026-03-01;1|",
+                     dateLabelText(QDate(-26, 3, 1), QLocale(locale)) + "|"})
                 QTest::newRow(qPrintable(locale + " " + text)) << locale + "|" + text;
         }
     }
@@ -106,7 +109,8 @@ private Q_SLOTS:
     // from the main menu with "Typed" in the user name box, "Form1" from that practice screen's
     // menu; "cancel" answers the next question; the rest click, type or damage the file. `shown` is
     // the title, the user and date texts, Text1, Text6 and Text8 ("*" when bold), the records left,
-    // "M" for a visible main menu and "F" for a Form1 made, then each message up to its reason.
+    // "M" for a visible main menu, "F" for a Form1 made and "P" for Progress on show, then each
+    // message up to its reason.
     void actions_data() {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("shown");
@@ -126,8 +130,16 @@ private Q_SLOTS:
             "Multiplication/Division Scoring Summary|USER:- |DAYS|N/A|N/A|0%|5||No printer is set "
             "up, "
             "so the page was saved as \"DIR/Brenlo print 2026-12-06 10.00.00.pdf\".");
-        row("start after end", {"open", "Text31=12/7/2026", "Command1"},
-            kAddSubTitle + "|USER:- |12/7/2026 12/6/2026||||5|");
+        const QString reversed =
+            "|The starting date \"12/7/2026\" is after the end date \"12/6/"
+            "2026\". Please type a starting date no later than the end date.";
+        row("start after end", {"open", "Text31=12/7/2026", "Command1", "Command5", "Command6"},
+            kGeneralTitle + "|USER:- |12/7/2026 12/6/2026||||5|" + reversed + reversed + reversed);
+        row("text after the date", {"open", "Text31=2026-12-05 junk", "Command5"},
+            kGeneralTitle +
+                "|USER:- |2026-12-05 junk 12/6/2026||||5||The starting date \"2026-12-"
+                "05 junk\"" +
+                unread);
         row("opened again", {"menu", "Text31=12/4/2026", "Command1", "open"},
             kAddSubTitle + "|USER:- Typed|12/4/2026 12/6/2026|100%*|50%|69%|5|M");
         row("End, from the menu", {"menu", "Command1", "Command2", "open"},
@@ -185,7 +197,8 @@ private Q_SLOTS:
             return box(name)->text() + (box(name)->font().bold() ? "*" : "");
         };
         const QString flags = QString(screens.isVisible(ScreenId::MainMenu) ? "M" : "") +
-                              (screens.find(ScreenId::AddSubPractice) ? "F" : "");
+                              (screens.find(ScreenId::AddSubPractice) ? "F" : "") +
+                              (screens.isVisible(ScreenId::Progress) ? "P" : "");
         QString seen =
             QString("%1|%2|%3 %4|%5|%6|%7|%8|%9")
                 .arg(TestApp::text(summary(), "Label15"), TestApp::text(summary(), "Label18"),
@@ -206,6 +219,11 @@ private Q_SLOTS:
             "EXPLAIN QUERY PLAN SELECT lvl, speed, score FROM score WHERE cat = '' AND sdate > ''");
         QVERIFY(QFile::exists(kept) ||
                 (plan.next() && plan.value(3).toString().contains("COVERING")));
+        // The removal at every opening must not scan the table.
+        plan.exec(
+            "EXPLAIN QUERY PLAN DELETE FROM score WHERE speed IS NULL OR sdate IS NULL OR "
+            "lvl IS NULL OR lvl = 'test' COLLATE NOCASE");
+        QVERIFY(QFile::exists(kept) || (plan.next() && plan.value(3).toString().contains("INDEX")));
     }
 
 private:

@@ -21,13 +21,27 @@ const QString kColumns = QStringList{kDate, kScore, kSpeed, kLevel, kCategory}.j
 
 // Raised whenever the schema changes, so that files made by earlier builds are
 // brought up to date on open.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 // The summary reads one category over a range of days level by level: one range
 // scan per level, in the order its grouping needs, that never visits the table.
 QString summaryIndexStatement() {
     return QStringLiteral("CREATE INDEX score_summary ON %1 (%2 COLLATE NOCASE, %3, %4, %5, %6)")
         .arg(kName, kCategory, kLevel, kDate, kSpeed, kScore);
+}
+
+// Records no summary may count: those lacking a speed, a date or a level, and test ones.
+QString incompleteCondition() {
+    return QStringLiteral("%1 IS NULL OR %2 IS NULL OR %3 IS NULL OR %3 = 'test' COLLATE NOCASE")
+        .arg(kSpeed, kDate, kLevel);
+}
+
+// Holds only the incomplete records, so that their removal at every opening of
+// the summary never scans the table. SQLite uses a partial index only for a
+// condition written exactly as the index's.
+QString incompleteIndexStatement() {
+    return QStringLiteral("CREATE INDEX score_incomplete ON %1 (%2) WHERE %3")
+        .arg(kName, kLevel, incompleteCondition());
 }
 
 // One row per level: the sum and count of its sheets, then of its sheets at each
@@ -70,6 +84,7 @@ QStringList schemaStatements() {
                        " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
             .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
         summaryIndexStatement(),
+        incompleteIndexStatement(),
     };
 }
 
@@ -87,16 +102,21 @@ std::optional<QString> runInTransaction(QSqlDatabase db,
     return done ? commitError : error;
 }
 
-// Replaces the summary index of a file made by an earlier build; no record is touched.
+// Gives a file made by an earlier build the indexes it lacks: the summary index
+// took its present form in version 2, the index of incomplete records came in 3.
+// No record is touched.
 std::optional<QString> upgradeSchema(QSqlDatabase db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         return version.lastError().text();
-    if (version.value(0).toInt() >= kSchemaVersion) return std::nullopt;
+    const int from = version.value(0).toInt();
+    if (from >= kSchemaVersion) return std::nullopt;
     version.finish();
-    return runInTransaction(db, [](QSqlQuery& query) {
-        return query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
-               query.exec(summaryIndexStatement()) &&
+    return runInTransaction(db, [from](QSqlQuery& query) {
+        return (from >= 2 || (query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
+                              query.exec(summaryIndexStatement()))) &&
+               query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
+               query.exec(incompleteIndexStatement()) &&
                query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     });
 }
@@ -328,9 +348,8 @@ std::optional<QString> ScoreStore::removeIncomplete(const QString& databasePath)
     const OpenResult opened = openUpToDate(connections_, databasePath);
     if (!opened.connection.isOpen()) return opened.error;
     return runInTransaction(opened.connection.database(), [](QSqlQuery& remove) {
-        return remove.exec(QStringLiteral("DELETE FROM %1 WHERE %2 IS NULL OR %3 IS NULL OR %4 IS "
-                                          "NULL OR %4 = 'test' COLLATE NOCASE")
-                               .arg(kName, kSpeed, kDate, kLevel));
+        return remove.exec(
+            QStringLiteral("DELETE FROM %1 WHERE %2").arg(kName, incompleteCondition()));
     });
 }
 

@@ -58,9 +58,10 @@ QString sdateText(QDate day);
 // An invalid date when the text is not a yyyy-mm-dd day.
 QDate readSdate(const QString& text);
 
-// Creates a new, empty score database at `path`: the table with the index the
-// summary's queries use, in write-ahead-log mode so that one connection's
-// unfinished select never blocks another's insert. Returns the reason on failure.
+// Creates a new, empty score database at `path`: the table with the indexes the
+// summary's queries and its removal of incomplete records use, in write-ahead-log
+// mode so that one connection's unfinished select never blocks another's insert.
+// Returns the reason on failure.
 std::optional<QString> createScoreDatabase(const QString& path);
 
 // A score database is an SQLite file with the table `score` and its five columns.

@@ -21,6 +21,14 @@ QDate inThisCentury(QDate date) {
     return QDate(2000 + date.year() % 100, date.month(), date.day());
 }
 
+// Qt's ISO reader takes any separator and ignores what follows the day, and a
+// clean-up must never act on a text it only half read.
+QDate isoDay(const QString& text) {
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{4}-[0-9]{2}-[0-9]{2}")));
+    return form.match(text).hasMatch() ? QDate::fromString(text, Qt::ISODate) : QDate();
+}
+
 QString problemWith(const QString& box, const QString& text, const QLocale& locale, QDate today) {
     return QStringLiteral(
                "The %1 \"%2\" cannot be read as a date. Please type a date as %3, "
@@ -36,10 +44,11 @@ std::optional<QDate> readSummaryDate(const QString& text, const QLocale& locale)
     const QString format = lenientFormat(locale);
     static const QRegularExpression fourDigitYear(QStringLiteral("y{4}"));
     for (const QDate date :
-         {QDate::fromString(trimmed, Qt::ISODate), locale.toDate(trimmed, format),
+         {isoDay(trimmed), locale.toDate(trimmed, format),
           inThisCentury(locale.toDate(
               trimmed, QString(format).replace(fourDigitYear, QStringLiteral("yy"))))})
-        if (date.isValid()) return date;
+        // Qt's reader takes a sign before the year; sdate cannot hold a day before year 1.
+        if (date.isValid() && date.year() > 0) return date;
     return std::nullopt;
 }
 
@@ -52,5 +61,10 @@ DayRangeReading readDayRange(const QString& startText, const QString& endText,
     const std::optional<QDate> last = readSummaryDate(endText, locale);
     if (!last)
         return {std::nullopt, problemWith(QStringLiteral("end date"), endText, locale, today)};
+    if (*first > *last)
+        return {std::nullopt,
+                QStringLiteral("The starting date \"%1\" is after the end date \"%2\". Please "
+                               "type a starting date no later than the end date.")
+                    .arg(startText, endText)};
     return {DayRange{*first, *last}, QString()};
 }
