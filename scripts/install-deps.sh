@@ -16,6 +16,7 @@ packages=(
     librsvg2-bin
     dpkg-dev file
     desktop-file-utils appstream
+    lintian
 )
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
