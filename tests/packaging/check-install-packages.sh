@@ -14,8 +14,7 @@ chmod 0755 "$bin/apt-get" "$bin/sudo"
 as_user=()
 [ "$(id -u)" -ne 0 ] || as_user=("$(command -v setpriv)" --reuid=65534 --regid=65534 --clear-groups)
 
-# sudo allowing without a password, refusing, or missing: a line the installer
-# must print, and it succeeds only through sudo.
+# sudo allowing without a password, refusing, or missing: a line printed; success only through sudo.
 while read -r sudo expected; do
     [ "$sudo" != none ] || rm "$bin/sudo"
     output="$(SUDO_ALLOWS=$sudo PATH="$bin" "${as_user[@]}" "$installer" no-such-package </dev/null 2>&1)" &&

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build as the package does (under /usr, through DESTDIR), runs the
-# desktop's own validators on the desktop entry and the AppStream metadata, and
-# starts two launchers at once as a double click does.
+# Installs the build as the package does (under /usr, through DESTDIR), validates the
+# desktop entry and AppStream metadata, and starts two launchers at once (a double click).
 set -euo pipefail
 build="$1"
 for tool in desktop-file-validate appstreamcli; do
