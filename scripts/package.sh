@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+scripts/build.sh -DBUILD_TESTING=OFF
 build="${BUILD_DIR:-build}"
 (cd "$build" && cpack -G DEB)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build as the package does (under /usr, through DESTDIR) and runs
-# the desktop's own validators on the desktop entry and the AppStream metadata.
+# Installs the build as the package does (under /usr, through DESTDIR), validates the
+# desktop entry and AppStream metadata, and starts two launchers at once (a double click).
 set -euo pipefail
 build="$1"
 for tool in desktop-file-validate appstreamcli; do
@@ -29,3 +29,15 @@ for size in 16 32 48 256; do
     file "$root/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" | grep "PNG image data, $size x $size"
 done
 test -s "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg"
+
+# Each time, on a fresh home, the data folder holds exactly the shipped files: diff
+# names a stray copy inside it, ls one beside it. Platform "none" stops the program.
+unset XDG_DATA_HOME
+ulimit -c 0
+for try in $(seq 20); do
+    export HOME="$root/home$try"
+    for launcher in 1 2; do QT_QPA_PLATFORM=none "$root/usr/bin/brenlo-math" &>/dev/null & done
+    wait
+    diff -r "$root/usr/share/brenlo-math-shipped" "$HOME/.local/share/brenlo-math"
+    [ "$(ls -A "$HOME/.local/share")" = brenlo-math ]
+done

@@ -3,7 +3,7 @@
 # checks what it installs, what it depends on, and that its launcher starts the program.
 set -euo pipefail
 build="$1"
-command -v dpkg-shlibdeps >/dev/null || { echo "SKIP: dpkg-dev is not installed"; exit 77; }
+type -P dpkg-shlibdeps lintian >/dev/null || { echo "SKIP: dpkg-dev or lintian is not installed"; exit 77; }
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >/dev/null
@@ -20,6 +20,12 @@ for file in bin/brenlo-math libexec/brenlo-math/brenlo-math libexec/brenlo-math/
     share/doc/brenlo-math/copyright; do
     test -s "$work/root/usr/$file" || { echo "not in the package: /usr/$file"; exit 1; }
 done
+
+# Debian's checks: any error or warning fails, and so does the note on a binary without
+# immediate binding (not the one on fortified functions: no call here is left to check).
+report="$(lintian --display-info "$deb" 2>&1)" || true
+echo "$report"
+if grep -E '^[EW]: |: hardening-no-bindnow' <<<"$report"; then exit 1; fi
 
 # SDL2_mixer only reaches the list through the sound module, which the program dlopens.
 depends="$(dpkg-deb -f "$deb" Depends)"
