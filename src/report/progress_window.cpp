@@ -126,8 +126,10 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
     layout->addLayout(buttons);
     resize(780, 560);
 
-    connect(categories, &QButtonGroup::buttonClicked, this, &ProgressWindow::read);
-    connect(chartKinds, &QButtonGroup::buttonClicked, this, &ProgressWindow::showView);
+    // Each pair is one choice, so one button's toggle tells of every change, made by
+    // a click or by a screen reader's action alike.
+    connect(addSub_, &QAbstractButton::toggled, this, &ProgressWindow::read);
+    connect(scores_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
     connect(asTable_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
     connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
     connect(png, &QPushButton::clicked, this, &ProgressWindow::savePng);

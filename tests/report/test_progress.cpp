@@ -121,7 +121,8 @@ private Q_SLOTS:
     }
 
     // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
-    // the next save dialog, any other name clicks. `shown`: the progress window's heading,
+    // the next save dialog, "gone" removes the user's database, any other name clicks or
+    // toggles. `shown`: the progress window's heading,
     // its view, its table's days and averages, the saved file's first bytes, the messages.
     void fromSummary_data() {
         QTest::addColumn<QStringList>("steps");
@@ -133,7 +134,11 @@ private Q_SLOTS:
         QTest::newRow("again, as a table, other category")
             << QStringList{"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable",
                            "ProgressMulDiv"}
-            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%|";
+            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%, "
+               "12-02 Difficult 100%, 12-03 Normal 100%, 12-03 Difficult 0%|";
+        QTest::newRow("failed read, nothing of the other category")
+            << QStringList{"Command6", "ShowAsTable", "gone", "ProgressMulDiv"}
+            << heading + "ProgressTable|||The scores could not be read from \"DIR/Guest.mdb\"";
         QTest::newRow("bars, CSV")
             << QStringList{"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"}
             << heading +
@@ -149,7 +154,8 @@ private Q_SLOTS:
     void fromSummary() {
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
-        store("2026-12-01|9|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        store("2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
+              "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->context.screens.show(ScreenId::ScoringSummary);
         QString saved;
         for (const QString& step : steps) {
@@ -159,10 +165,14 @@ private Q_SLOTS:
                     ->setText(step.section('=', 1));
             else if (step.startsWith("save:"))
                 dialogs->answer = saved = rig->folder.path(step.mid(5));
+            else if (step == "gone")
+                QFile::remove(file());
+            else if (auto* button = (step.startsWith("Command") ? summary : progress)
+                                        ->findChild<QAbstractButton*>(step);
+                     button->isCheckable())
+                button->toggle();  // as a screen reader's action does, without a click
             else
-                (step.startsWith("Command") ? summary : progress)
-                    ->findChild<QAbstractButton*>(step)
-                    ->click();
+                button->click();
         }
         auto* progress = rig->context.screens.find<QWidget>(ScreenId::Progress);
         QString seen = "none";
