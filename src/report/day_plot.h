@@ -37,6 +37,7 @@ protected:
     QTransform toPosition_;  // from an axis value to a position on the chart
 
 private:
+    void hoverEnterEvent(QGraphicsSceneHoverEvent* event) override { hoverMoveEvent(event); }
     void hoverMoveEvent(QGraphicsSceneHoverEvent* event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent* event) override;
     void follow(QChart* chart, QAbstractSeries* anchor);

@@ -2,8 +2,10 @@
 #include "report/core/records_csv.h"
 #include "support/test_app.h"
 
+#include <QChartView>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace {
 
@@ -195,6 +197,42 @@ private Q_SLOTS:
                               .replace(rig->folder.dir().path(), "DIR");
         QCOMPARE(seen, shown.replace(" cannot be read", ""));
         QCOMPARE(rig->context.databases.openCount(file()), 0);
+    }
+
+    // The pointer on a day's dot or bar, at `value`: a score or a number of sheets.
+    void tips_data() {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("dot, one sheet") << "ScoresChart" << 5 << 100.0
+                                        << "2026-12-05, Easy: 100% average of 1 sheet";
+        QTest::newRow("dot, sheets") << "ScoresChart" << 6 << 75.0
+                                     << "2026-12-06, Easy: 75% average of 2 sheets";
+        QTest::newRow("bar, one sheet") << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet";
+        QTest::newRow("bar, sheets") << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets";
+    }
+    void tips() {
+        QFETCH(QString, chart);
+        QFETCH(int, day);
+        QFETCH(double, value);
+        QFETCH(QString, tip);
+        store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        TestApp::click(rig->show(ScreenId::ScoringSummary), "Command6");
+        QWidget* progress = rig->find(ScreenId::Progress);
+        TestApp::control<QAbstractButton>(progress, "ProgressSheets")
+            ->setChecked(chart == "SheetsChart");
+        auto* view = TestApp::control<QChartView>(progress, chart);
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+        QCoreApplication::processEvents();
+        const QPointF at = view->chart()->mapToPosition(
+            {double(QDateTime(QDate(2026, 12, day), QTime(12, 0)).toMSecsSinceEpoch()), value},
+            view->chart()->series().first());
+        const QPoint pointer = view->mapFromScene(view->chart()->mapToScene(at));
+        QMouseEvent move(QEvent::MouseMove, pointer, view->viewport()->mapToGlobal(pointer),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QCOMPARE(QToolTip::text(), tip);
     }
 
 private:
