@@ -40,6 +40,12 @@ void DayPlot::follow(QChart* chart, QAbstractSeries* anchor) {
     update();
 }
 
+std::pair<QDate, QDate> DayPlot::daysAround(QPointF position, double pixels) const {
+    const QTransform toValue = toPosition_.inverted();
+    return {scale_.dayAt(toValue.map(position - QPointF(pixels, 0)).x()),
+            scale_.dayAt(toValue.map(position + QPointF(pixels, 0)).x())};
+}
+
 void DayPlot::hoverMoveEvent(QGraphicsSceneHoverEvent* event) {
     showTip(tipAt(event->pos()));
 }

@@ -28,9 +28,9 @@ protected:
     QPointF position(QDate day, double value, double fraction = 0.5) const {
         return toPosition_.map(QPointF(scale_.xOf(day, fraction), value));
     }
-    QDate dayAt(QPointF position) const {
-        return scale_.dayAt(toPosition_.inverted().map(position).x());
-    }
+    // The first and the last day within `pixels` across of `position`: years of days
+    // put several under one pixel.
+    std::pair<QDate, QDate> daysAround(QPointF position, double pixels) const;
 
     const DayScale scale_;
     QRectF plot_;

@@ -61,13 +61,14 @@ void ScoresPlot::place() {
     }
 }
 
-// Each column spans what the level's dots and the lines between them reach there.
+// Each pixel column spans what the level's dots and the lines between them reach there.
 void ScoresPlot::placeSpans(Trace& trace) const {
-    const int columns = int(std::ceil(plot_.width())) + 1;
+    const double left = std::floor(plot_.left());
+    const int columns = int(std::ceil(plot_.right()) - left) + 1;
     QList<std::pair<double, double>> reach(columns, {std::numeric_limits<double>::max(),
                                                      std::numeric_limits<double>::lowest()});
     const auto columnOf = [&](QPointF p) {
-        return std::clamp(int(p.x() - plot_.left()), 0, columns - 1);
+        return std::clamp(int(std::floor(p.x()) - left), 0, columns - 1);
     };
     for (const QList<LevelDay>& run : trace.runs) {
         QPointF previous = position(run.first().day, run.first().percent);
@@ -82,7 +83,7 @@ void ScoresPlot::placeSpans(Trace& trace) const {
     }
     for (int c = 0; c < columns; ++c)
         if (reach[c].first <= reach[c].second)
-            trace.spans.append(QRectF(plot_.left() + c, reach[c].first - kDotRadius, 1,
+            trace.spans.append(QRectF(left + c, reach[c].first - kDotRadius, 1,
                                       reach[c].second - reach[c].first + 2 * kDotRadius));
 }
 
@@ -100,18 +101,20 @@ void ScoresPlot::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     }
 }
 
-// The level whose dot on the pointed day lies nearest, within reach.
+// The nearest dot within reach.
 QString ScoresPlot::tipAt(QPointF at) const {
-    const QDate day = dayAt(at);
+    const auto [first, last] = daysAround(at, kReach);
     QString tip;
     double nearest = kReach;
-    for (const Trace& trace : traces_) {
-        const auto found = trace.days.constFind(day);
-        if (found == trace.days.cend()) continue;
-        const double distance = std::abs(position(day, found->percent).y() - at.y());
-        if (distance > nearest) continue;
-        nearest = distance;
-        tip = describeLevelDay(trace.level, *found);
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        for (const Trace& trace : traces_) {
+            const auto found = trace.days.constFind(day);
+            if (found == trace.days.cend()) continue;
+            const double distance = QLineF(position(day, found->percent), at).length();
+            if (distance > nearest) continue;
+            nearest = distance;
+            tip = describeLevelDay(trace.level, *found);
+        }
     }
     return tip;
 }

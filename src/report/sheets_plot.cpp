@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -18,14 +19,19 @@ SheetsPlot::SheetsPlot(QChart* chart, QAbstractSeries* anchor, DayScale scale,
     for (const DaySheets& day : days) sheets_.insert(day.day, day.sheets);
 }
 
+QRectF SheetsPlot::barOf(QDate day, qint64 sheets) const {
+    QRectF bar(position(day, qreal(sheets), kBarStart), position(day, 0, kBarEnd));
+    if (bar.width() < 1) {  // the whole pixel its day's middle lies in
+        bar.setLeft(std::floor(position(day, 0).x()));
+        bar.setWidth(1);
+    }
+    return bar;
+}
+
 void SheetsPlot::place() {
     bars_.clear();
-    for (auto day = sheets_.cbegin(); day != sheets_.cend(); ++day) {
-        QRectF bar(position(day.key(), qreal(day.value()), kBarStart),
-                   position(day.key(), 0, kBarEnd));
-        bar.setWidth(std::max(bar.width(), 1.0));
-        bars_.append(bar);
-    }
+    for (auto day = sheets_.cbegin(); day != sheets_.cend(); ++day)
+        bars_.append(barOf(day.key(), day.value()));
 }
 
 void SheetsPlot::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
@@ -33,9 +39,18 @@ void SheetsPlot::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     for (const QRectF& bar : bars_) painter->fillRect(bar, colour_);
 }
 
+// Of the bars under the pointer, the one whose middle lies nearest.
 QString SheetsPlot::tipAt(QPointF at) const {
-    const QDate day = dayAt(at);
-    const qint64 count = sheets_.value(day);
-    if (count == 0 || at.y() < position(day, qreal(count)).y()) return QString();
-    return describeDaySheets({day, count});
+    const auto [first, last] = daysAround(at, 1);
+    QString tip;
+    double nearest = std::numeric_limits<double>::max();
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        const qint64 count = sheets_.value(day);
+        const QRectF bar = barOf(day, count);
+        if (count == 0 || !bar.contains(at) || std::abs(bar.center().x() - at.x()) > nearest)
+            continue;
+        nearest = std::abs(bar.center().x() - at.x());
+        tip = describeDaySheets({day, count});
+    }
+    return tip;
 }

@@ -8,8 +8,8 @@
 #include <QHash>
 
 // The number of sheets of each day as a bar within its day; a pointer over a bar names
-// its day. Bars narrower than a pixel are drawn a pixel wide, without smoothing, so
-// that years of days stay solid and quick to draw.
+// its day. A bar narrower than a pixel fills the pixel of its day, without smoothing,
+// so that years of days stay solid and quick to draw.
 class SheetsPlot final : public DayPlot {
 public:
     SheetsPlot(QChart* chart, QAbstractSeries* anchor, DayScale scale,
@@ -18,6 +18,7 @@ public:
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 
 private:
+    QRectF barOf(QDate day, qint64 sheets) const;
     void place() override;
     QString tipAt(QPointF position) const override;
 

@@ -3,6 +3,8 @@
 #include "support/test_app.h"
 
 #include <QChartView>
+#include <QSqlQuery>
+#include <QXYSeries>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolTip>
@@ -205,20 +207,35 @@ private Q_SLOTS:
         QTest::addColumn<int>("day");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("years");  // after ten years of days, more than the plot's pixels
         QTest::newRow("dot, one sheet") << "ScoresChart" << 5 << 100.0
-                                        << "2026-12-05, Easy: 100% average of 1 sheet";
+                                        << "2026-12-05, Easy: 100% average of 1 sheet" << false;
         QTest::newRow("dot, sheets") << "ScoresChart" << 6 << 75.0
-                                     << "2026-12-06, Easy: 75% average of 2 sheets";
-        QTest::newRow("bar, one sheet") << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet";
-        QTest::newRow("bar, sheets") << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets";
+                                     << "2026-12-06, Easy: 75% average of 2 sheets" << false;
+        QTest::newRow("bar, one sheet")
+            << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet" << false;
+        QTest::newRow("bar, sheets") << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
+        QTest::newRow("years, dot") << "ScoresChart" << 6 << 75.0
+                                    << "2026-12-06, Easy: 75% average of 2 sheets" << true;
+        QTest::newRow("years, bar") << "SheetsChart" << 6 << 1.5 << "2026-12-06: 2 sheets" << true;
     }
     void tips() {
         QFETCH(QString, chart);
         QFETCH(int, day);
         QFETCH(double, value);
         QFETCH(QString, tip);
+        QFETCH(bool, years);
         store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
-        TestApp::click(rig->show(ScreenId::ScoringSummary), "Command6");
+        QWidget* summary = rig->show(ScreenId::ScoringSummary);
+        if (years) {
+            QVERIFY(QSqlQuery(rig->context.databases.open(file()).database())
+                        .exec("WITH RECURSIVE d(day) AS (SELECT '2016-12-07' UNION ALL SELECT "
+                              "date(day, '+1 day') FROM d WHERE day < '2026-12-04') INSERT INTO "
+                              "score SELECT day, 0, '5', 'Easy', '" +
+                              categoryOf(PracticeKind::AdditionSubtraction) + "' FROM d"));
+            TestApp::control<QLineEdit>(summary, "Text31")->setText("2016-12-07");
+        }
+        TestApp::click(summary, "Command6");
         QWidget* progress = rig->find(ScreenId::Progress);
         TestApp::control<QAbstractButton>(progress, "ProgressSheets")
             ->setChecked(chart == "SheetsChart");
@@ -228,11 +245,15 @@ private Q_SLOTS:
         const QPointF at = view->chart()->mapToPosition(
             {double(QDateTime(QDate(2026, 12, day), QTime(12, 0)).toMSecsSinceEpoch()), value},
             view->chart()->series().first());
-        const QPoint pointer = view->mapFromScene(view->chart()->mapToScene(at));
+        const QPointF exact = view->viewportTransform().map(view->chart()->mapToScene(at));
+        const QPoint pointer(int(std::floor(exact.x())), int(std::floor(exact.y())));  // its pixel
         QMouseEvent move(QEvent::MouseMove, pointer, view->viewport()->mapToGlobal(pointer),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &move);
         QCOMPARE(QToolTip::text(), tip);
+        // Drawn there in the colour its legend names.
+        QCOMPARE(view->viewport()->grab().toImage().pixelColor(pointer),
+                 static_cast<QXYSeries*>(view->chart()->series().first())->color());
     }
 
 private:
