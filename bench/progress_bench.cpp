@@ -120,10 +120,11 @@ int main(int argc, char** argv) {
             bytes = text.size();
             if (writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
         });
-        std::printf("%-22s  press to first complete frame: scores %6.1f ms, sheets per day "
-                    "%6.1f ms   CSV (%lld bytes) %6.1f ms\n",
-                    randomLevels ? "random levels, 36,500" : "daily practice, 36,500", scores,
-                    sheets, static_cast<long long>(bytes), csv);
+        std::printf(
+            "%-22s  press to first complete frame: scores %6.1f ms, sheets per day "
+            "%6.1f ms   CSV (%lld bytes) %6.1f ms\n",
+            randomLevels ? "random levels, 36,500" : "daily practice, 36,500", scores, sheets,
+            static_cast<long long>(bytes), csv);
     }
     std::printf("goals: press to first complete frame < 100 ms; CSV of all records < 200 ms\n");
     return 0;

@@ -5,6 +5,8 @@
 #include <QGraphicsItem>
 #include <QTransform>
 
+#include <utility>
+
 class QAbstractSeries;
 class QChart;
 

@@ -22,7 +22,9 @@ public:
         return start_ + (double(first_.daysTo(day)) + fraction) * kDayMs;
     }
     QDate first() const { return first_; }
-    QDate dayAt(double x) const { return first_.addDays(qint64(std::floor((x - start_) / kDayMs))); }
+    QDate dayAt(double x) const {
+        return first_.addDays(qint64(std::floor((x - start_) / kDayMs)));
+    }
 
 private:
     QDate first_;

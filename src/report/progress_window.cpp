@@ -171,11 +171,11 @@ void ProgressWindow::showView() {
     }
     if (stale_.remove(chart)) {
         const QString category = categoryCaption(kind());
-        replaceChart(chart, chart == scoresChart_
-                                ? makeScoresChart(series_, range_,
-                                                  category + QStringLiteral(": score of each day"))
-                                : makeSheetsChart(series_, range_,
-                                                  category + QStringLiteral(": sheets each day")));
+        replaceChart(
+            chart,
+            chart == scoresChart_
+                ? makeScoresChart(series_, range_, category + QStringLiteral(": score of each day"))
+                : makeSheetsChart(series_, range_, category + QStringLiteral(": sheets each day")));
     }
     views_->setCurrentWidget(chart);
 }

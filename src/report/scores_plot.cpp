@@ -8,7 +8,7 @@
 namespace {
 
 constexpr double kDotRadius = 3.5;
-// How far above or below a dot the pointer still names its day.
+// How far from a dot the pointer still names its day.
 constexpr double kReach = 8;
 
 QImage dotOf(const QColor& colour) {
@@ -65,8 +65,8 @@ void ScoresPlot::place() {
 void ScoresPlot::placeSpans(Trace& trace) const {
     const double left = std::floor(plot_.left());
     const int columns = int(std::ceil(plot_.right()) - left) + 1;
-    QList<std::pair<double, double>> reach(columns, {std::numeric_limits<double>::max(),
-                                                     std::numeric_limits<double>::lowest()});
+    QList<std::pair<double, double>> reach(
+        columns, {std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()});
     const auto columnOf = [&](QPointF p) {
         return std::clamp(int(std::floor(p.x()) - left), 0, columns - 1);
     };

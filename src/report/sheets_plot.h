@@ -12,8 +12,8 @@
 // so that years of days stay solid and quick to draw.
 class SheetsPlot final : public DayPlot {
 public:
-    SheetsPlot(QChart* chart, QAbstractSeries* anchor, DayScale scale,
-               const QList<DaySheets>& days, const QColor& colour);
+    SheetsPlot(QChart* chart, QAbstractSeries* anchor, DayScale scale, const QList<DaySheets>& days,
+               const QColor& colour);
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override;
 

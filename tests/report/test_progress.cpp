@@ -4,10 +4,10 @@
 
 #include <QChartView>
 #include <QSqlQuery>
-#include <QXYSeries>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolTip>
+#include <QXYSeries>
 
 namespace {
 
@@ -158,8 +158,9 @@ private Q_SLOTS:
     void fromSummary() {
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
-        store("2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
-              "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        store(
+            "2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
+            "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->context.screens.show(ScreenId::ScoringSummary);
         QString saved;
         for (const QString& step : steps) {
@@ -208,15 +209,16 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("tip");
         QTest::addColumn<bool>("years");  // after ten years of days, more than the plot's pixels
-        QTest::newRow("dot, one sheet") << "ScoresChart" << 5 << 100.0
-                                        << "2026-12-05, Easy: 100% average of 1 sheet" << false;
-        QTest::newRow("dot, sheets") << "ScoresChart" << 6 << 75.0
-                                     << "2026-12-06, Easy: 75% average of 2 sheets" << false;
+        QTest::newRow("dot, one sheet")
+            << "ScoresChart" << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet" << false;
+        QTest::newRow("dot, sheets")
+            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << false;
         QTest::newRow("bar, one sheet")
             << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet" << false;
-        QTest::newRow("bar, sheets") << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
-        QTest::newRow("years, dot") << "ScoresChart" << 6 << 75.0
-                                    << "2026-12-06, Easy: 75% average of 2 sheets" << true;
+        QTest::newRow("bar, sheets")
+            << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
+        QTest::newRow("years, dot")
+            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << true;
         QTest::newRow("years, bar") << "SheetsChart" << 6 << 1.5 << "2026-12-06: 2 sheets" << true;
     }
     void tips() {
