@@ -1,8 +1,8 @@
 // Progress window figures over ten years of daily practice (36,500 records): the
-// median of the data read, the chart built and the window first painted, and of
-// the CSV of every record written. Two fillings: a child who moves up a level every
-// two years and goes back one level on Sundays, and sheets of random levels, whose
-// lines break at almost every day.
+// median of a press of "Progress", from its data read to its first complete frame,
+// with either chart chosen, and of the CSV of every record written. Two fillings: a
+// child who moves up a level every two years and goes back one level on Sundays, and
+// sheets of random levels, whose lines break at almost every day.
 // Usage: bench-progress [runs]
 #include "bench_stats.h"
 
@@ -12,15 +12,14 @@
 #include "report/core/records_csv.h"
 #include "report/progress_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <random>
 
 namespace {
@@ -63,6 +62,33 @@ bool fill(const QString& path, bool randomLevels) {
     return done;
 }
 
+// Counts the paints of every widget: the chart's layout, its items and their
+// repaints come in posted events after the window is shown.
+class PaintCounter final : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// What a press of "Progress" makes the person wait for: the records read and shown in
+// the chosen chart, and the posted events processed until a pass paints nothing more.
+void press(ProgressWindow& window, const QString& user, DayRange range, PaintCounter& counter) {
+    window.hide();
+    window.showProgress(user, range);
+    window.show();
+    const int before = counter.paints;
+    int painted = before;
+    do {
+        painted = counter.paints;
+        QCoreApplication::processEvents();
+    } while (painted == before || counter.paints != painted);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -70,6 +96,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 21;
     QTemporaryDir folder;
+    PaintCounter counter;
+    application.installEventFilter(&counter);
     const DayRange range{kFirstDay, kLastDay};
     for (const bool randomLevels : {false, true}) {
         AppContext context(QDir(folder.path()));
@@ -79,11 +107,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         ProgressWindow window(context);
-        window.show();
-        const double chart = medianMs(runs, [&] {
-            window.showProgress(user, range);
-            window.repaint();
-        });
+        const double scores = medianMs(runs, [&] { press(window, user, range, counter); });
+        window.findChild<QAbstractButton*>("ProgressSheets")->click();
+        const double sheets = medianMs(runs, [&] { press(window, user, range, counter); });
         const QString csvPath = folder.filePath(user + ".csv");
         qsizetype bytes = 0;
         const double csv = medianMs(runs, [&] {
@@ -94,10 +120,12 @@ int main(int argc, char** argv) {
             bytes = text.size();
             if (writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
         });
-        std::printf("%-28s  read + chart + paint %7.1f ms   CSV (%lld bytes) %7.1f ms\n",
-                    randomLevels ? "random levels, 36,500" : "daily practice, 36,500", chart,
-                    static_cast<long long>(bytes), csv);
+        std::printf(
+            "%-22s  press to first complete frame: scores %6.1f ms, sheets per day "
+            "%6.1f ms   CSV (%lld bytes) %6.1f ms\n",
+            randomLevels ? "random levels, 36,500" : "daily practice, 36,500", scores, sheets,
+            static_cast<long long>(bytes), csv);
     }
-    std::printf("goals: read + chart + first paint < 100 ms; CSV of all records < 200 ms\n");
+    std::printf("goals: press to first complete frame < 100 ms; CSV of all records < 200 ms\n");
     return 0;
 }

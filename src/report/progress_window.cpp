@@ -126,8 +126,10 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
     layout->addLayout(buttons);
     resize(780, 560);
 
-    connect(categories, &QButtonGroup::buttonClicked, this, &ProgressWindow::read);
-    connect(chartKinds, &QButtonGroup::buttonClicked, this, &ProgressWindow::showView);
+    // Each pair is one choice, so one button's toggle tells of every change, made by
+    // a click or by a screen reader's action alike.
+    connect(addSub_, &QAbstractButton::toggled, this, &ProgressWindow::read);
+    connect(scores_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
     connect(asTable_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
     connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
     connect(png, &QPushButton::clicked, this, &ProgressWindow::savePng);
@@ -145,18 +147,14 @@ void ProgressWindow::showProgress(const QString& userName, DayRange range) {
 }
 
 // One read serves the charts and the table of the category; a failed read leaves
-// them empty, so that nothing of another category or user shows.
+// them empty, so that nothing of another category or user shows. A chart is made
+// when it is first shown, since one of years of days takes a while.
 void ProgressWindow::read() {
     const ScoreStore::Days read =
         ScoreStore(context_.databases)
             .daily(databasePath(), categoryOf(kind()), range_.first, range_.last);
     series_ = progressSeries(read.days);
-    const QString category = categoryCaption(kind());
-    replaceChart(scoresChart_, makeScoresChart(series_, range_,
-                                               category + QStringLiteral(": score of "
-                                                                         "each day")));
-    replaceChart(sheetsChart_,
-                 makeSheetsChart(series_, range_, category + QStringLiteral(": sheets each day")));
+    stale_ = {scoresChart_, sheetsChart_};
     showView();
     if (!read.error.isEmpty())
         context_.messages->inform(this,
@@ -165,10 +163,21 @@ void ProgressWindow::read() {
 }
 
 void ProgressWindow::showView() {
-    QWidget* chart = scores_->isChecked() ? static_cast<QWidget*>(scoresChart_)
-                                          : static_cast<QWidget*>(sheetsChart_);
-    if (asTable_->isChecked()) showTable();
-    views_->setCurrentWidget(asTable_->isChecked() ? static_cast<QWidget*>(table_) : chart);
+    QChartView* chart = scores_->isChecked() ? scoresChart_ : sheetsChart_;
+    if (asTable_->isChecked()) {
+        showTable();
+        views_->setCurrentWidget(table_);
+        return;
+    }
+    if (stale_.remove(chart)) {
+        const QString category = categoryCaption(kind());
+        replaceChart(
+            chart,
+            chart == scoresChart_
+                ? makeScoresChart(series_, range_, category + QStringLiteral(": score of each day"))
+                : makeSheetsChart(series_, range_, category + QStringLiteral(": sheets each day")));
+    }
+    views_->setCurrentWidget(chart);
 }
 
 // Day by day, each level of the day in order.

@@ -4,6 +4,7 @@
 #include "report/core/progress_series.h"
 #include "report/core/summary_dates.h"
 
+#include <QSet>
 #include <QWidget>
 
 class AppContext;
@@ -47,4 +48,5 @@ private:
     QChartView* scoresChart_;
     QChartView* sheetsChart_;
     QTableWidget* table_;
+    QSet<QChartView*> stale_;  // charts not yet made from the last read
 };

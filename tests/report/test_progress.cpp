@@ -2,8 +2,12 @@
 #include "report/core/records_csv.h"
 #include "support/test_app.h"
 
+#include <QChartView>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QToolTip>
+#include <QXYSeries>
 
 namespace {
 
@@ -121,7 +125,8 @@ private Q_SLOTS:
     }
 
     // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
-    // the next save dialog, any other name clicks. `shown`: the progress window's heading,
+    // the next save dialog, "gone" removes the user's database, any other name clicks or
+    // toggles. `shown`: the progress window's heading,
     // its view, its table's days and averages, the saved file's first bytes, the messages.
     void fromSummary_data() {
         QTest::addColumn<QStringList>("steps");
@@ -133,7 +138,11 @@ private Q_SLOTS:
         QTest::newRow("again, as a table, other category")
             << QStringList{"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable",
                            "ProgressMulDiv"}
-            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%|";
+            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%, "
+               "12-02 Difficult 100%, 12-03 Normal 100%, 12-03 Difficult 0%|";
+        QTest::newRow("failed read, nothing of the other category")
+            << QStringList{"Command6", "ShowAsTable", "gone", "ProgressMulDiv"}
+            << heading + "ProgressTable|||The scores could not be read from \"DIR/Guest.mdb\"";
         QTest::newRow("bars, CSV")
             << QStringList{"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"}
             << heading +
@@ -149,7 +158,9 @@ private Q_SLOTS:
     void fromSummary() {
         QFETCH(QStringList, steps);
         QFETCH(QString, shown);
-        store("2026-12-01|9|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        store(
+            "2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
+            "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->context.screens.show(ScreenId::ScoringSummary);
         QString saved;
         for (const QString& step : steps) {
@@ -159,10 +170,14 @@ private Q_SLOTS:
                     ->setText(step.section('=', 1));
             else if (step.startsWith("save:"))
                 dialogs->answer = saved = rig->folder.path(step.mid(5));
+            else if (step == "gone")
+                QFile::remove(file());
+            else if (auto* button = (step.startsWith("Command") ? summary : progress)
+                                        ->findChild<QAbstractButton*>(step);
+                     button->isCheckable())
+                button->toggle();  // as a screen reader's action does, without a click
             else
-                (step.startsWith("Command") ? summary : progress)
-                    ->findChild<QAbstractButton*>(step)
-                    ->click();
+                button->click();
         }
         auto* progress = rig->context.screens.find<QWidget>(ScreenId::Progress);
         QString seen = "none";
@@ -185,6 +200,62 @@ private Q_SLOTS:
                               .replace(rig->folder.dir().path(), "DIR");
         QCOMPARE(seen, shown.replace(" cannot be read", ""));
         QCOMPARE(rig->context.databases.openCount(file()), 0);
+    }
+
+    // The pointer on a day's dot or bar, at `value`: a score or a number of sheets.
+    void tips_data() {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("tip");
+        QTest::addColumn<bool>("years");  // after ten years of days, more than the plot's pixels
+        QTest::newRow("dot, one sheet")
+            << "ScoresChart" << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet" << false;
+        QTest::newRow("dot, sheets")
+            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << false;
+        QTest::newRow("bar, one sheet")
+            << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet" << false;
+        QTest::newRow("bar, sheets")
+            << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
+        QTest::newRow("years, dot")
+            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << true;
+        QTest::newRow("years, bar") << "SheetsChart" << 6 << 1.5 << "2026-12-06: 2 sheets" << true;
+    }
+    void tips() {
+        QFETCH(QString, chart);
+        QFETCH(int, day);
+        QFETCH(double, value);
+        QFETCH(QString, tip);
+        QFETCH(bool, years);
+        store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        QWidget* summary = rig->show(ScreenId::ScoringSummary);
+        if (years) {
+            QVERIFY(QSqlQuery(rig->context.databases.open(file()).database())
+                        .exec("WITH RECURSIVE d(day) AS (SELECT '2016-12-07' UNION ALL SELECT "
+                              "date(day, '+1 day') FROM d WHERE day < '2026-12-04') INSERT INTO "
+                              "score SELECT day, 0, '5', 'Easy', '" +
+                              categoryOf(PracticeKind::AdditionSubtraction) + "' FROM d"));
+            TestApp::control<QLineEdit>(summary, "Text31")->setText("2016-12-07");
+        }
+        TestApp::click(summary, "Command6");
+        QWidget* progress = rig->find(ScreenId::Progress);
+        TestApp::control<QAbstractButton>(progress, "ProgressSheets")
+            ->setChecked(chart == "SheetsChart");
+        auto* view = TestApp::control<QChartView>(progress, chart);
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+        QCoreApplication::processEvents();
+        const QPointF at = view->chart()->mapToPosition(
+            {double(QDateTime(QDate(2026, 12, day), QTime(12, 0)).toMSecsSinceEpoch()), value},
+            view->chart()->series().first());
+        const QPointF exact = view->viewportTransform().map(view->chart()->mapToScene(at));
+        const QPoint pointer(int(std::floor(exact.x())), int(std::floor(exact.y())));  // its pixel
+        QMouseEvent move(QEvent::MouseMove, pointer, view->viewport()->mapToGlobal(pointer),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+        QCOMPARE(QToolTip::text(), tip);
+        // Drawn there in the colour its legend names.
+        QCOMPARE(view->viewport()->grab().toImage().pixelColor(pointer),
+                 static_cast<QXYSeries*>(view->chart()->series().first())->color());
     }
 
 private:

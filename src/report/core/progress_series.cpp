@@ -14,6 +14,11 @@ std::optional<Level> levelNamed(const QString& name) {
     return std::nullopt;
 }
 
+QString sheetsText(qint64 sheets) {
+    return QString::number(sheets) +
+           (sheets == 1 ? QStringLiteral(" sheet") : QStringLiteral(" sheets"));
+}
+
 struct Sum {
     double total = 0;
     qint64 count = 0;
@@ -52,8 +57,11 @@ ProgressSeries progressSeries(const QList<DailyScore>& days) {
 }
 
 QString describeLevelDay(Level level, const LevelDay& day) {
-    return QStringLiteral("%1, %2: %3% average of %4 %5")
+    return QStringLiteral("%1, %2: %3% average of %4")
         .arg(day.day.toString(Qt::ISODate), levelName(level), QString::number(day.percent),
-             QString::number(day.sheets),
-             day.sheets == 1 ? QStringLiteral("sheet") : QStringLiteral("sheets"));
+             sheetsText(day.sheets));
+}
+
+QString describeDaySheets(const DaySheets& day) {
+    return day.day.toString(Qt::ISODate) + QStringLiteral(": ") + sheetsText(day.sheets);
 }

@@ -42,3 +42,6 @@ ProgressSeries progressSeries(const QList<DailyScore>& days);
 
 // What a pointer over a day of a level's line, or a screen reader, is told.
 QString describeLevelDay(Level level, const LevelDay& day);
+
+// What a pointer over a day's bar is told.
+QString describeDaySheets(const DaySheets& day);
