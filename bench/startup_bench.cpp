@@ -1,7 +1,8 @@
 // Start-up benchmark: from exec to the main menu's first complete frame, and peak
 // resident memory, against a bare Qt Widgets window and one with a label, the fair
 // floor, as any window with text loads the font system; alternating runs, medians.
-// Usage: bench-startup <brenlo probe> <bare probe> <data folder> [runs]
+// Given an earlier build's probe too, compares the two within the same alternation.
+// Usage: bench-startup <brenlo probe> <bare probe> <data folder> [runs] [earlier brenlo probe]
 #include "bench_stats.h"
 
 #include <QCoreApplication>
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     const QStringList args = application.arguments();
     if (args.size() < 4) {
-        out << "usage: bench-startup <brenlo probe> <bare probe> <data folder> [runs]\n";
+        out << "usage: bench-startup <brenlo probe> <bare probe> <data folder> [runs]"
+               " [earlier brenlo probe]\n";
         return 2;
     }
     const int runs = args.size() > 4 ? args[4].toInt() : 11;
@@ -62,6 +64,7 @@ int main(int argc, char** argv) {
         {"main menu", args[1], {}, {}, {}},
         {"bare window", args[2], {}, {}, {}},
         {"bare window with one label", args[2], {QStringLiteral("text")}, {}, {}}};
+    if (args.size() > 5) series.push_back({"earlier main menu", args[5], {}, {}, {}});
     for (int run = 0; run < runs; ++run) {
         for (Series& each : series) {
             Sample sample;
@@ -87,5 +90,8 @@ int main(int argc, char** argv) {
         << "  main menu / window with one label: " << median(menu.ms) / median(label.ms)
         << "x time (goal <= 1.0), " << median(menu.kb) / median(label.kb)
         << "x memory (goal <= 1.1)\n";
+    if (series.size() > 3)
+        out << "  main menu / earlier main menu: " << median(menu.ms) / median(series[3].ms)
+            << "x time, " << median(menu.kb) / median(series[3].kb) << "x memory\n";
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "app/app_context.h"
 #include "app/app_screens.h"
+#include "app/group_box_frame_style.h"
+#include "app/png_pixmap.h"
 #include "practice/practice_screens.h"
 #include "report/report_module.h"
 #include "sound/sound_screens.h"
@@ -9,8 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 
 // Names the program to the desktop: Wayland desktops take the icon from the desktop
 // entry this names; X11 ones read it off each window. The icon's sizes are the
@@ -18,18 +18,14 @@
 inline void nameToDesktop() {
     QApplication::setDesktopFileName(QStringLiteral("brenlo-math"));
     QIcon icon;
-    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList()) {
-        // Told the format and not to guess it, Qt asks none of its image plugins,
-        // which would otherwise all load before the window shows.
-        QImageReader reader(size.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList())
+        icon.addPixmap(readPngPixmap(size.filePath()));
     QApplication::setWindowIcon(icon);
 }
 
 // Lets every subsystem provide its screens, then shows the main menu.
 inline QWidget* startBrenlo(AppContext& context) {
+    useGroupBoxFrameStyle();
     provideAppScreens(context);
     providePracticeScreens(context);
     provideReportScreensFromModule(context);

@@ -2,6 +2,8 @@
 #include "support/fakes.h"
 #include "support/test_data_folder.h"
 
+#include <QGroupBox>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -30,10 +32,18 @@ private Q_SLOTS:
         AppContext context(folder.dir());
         auto* messages = new ScriptedMessageBoxes;
         context.messages.reset(messages);
-        QVERIFY(QTest::qWaitForWindowExposed(startBrenlo(context)));
+        QWidget* menu = startBrenlo(context);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
         QCoreApplication::processEvents();
-        for (const char* library : {"libQt6Charts", "libQt6PrintSupport"})
+        for (const char* library : {"libQt6Charts", "libQt6PrintSupport", "imageformats"})
             QVERIFY2(!mapped(library), library);
+        // Group box frames are Fusion's own, pixel for pixel, with a title and without.
+        QGroupBox untitled;
+        untitled.resize(80, 60);
+        const QImage drawn = menu->grab().toImage(), drawnUntitled = untitled.grab().toImage();
+        QApplication::setStyle(u"fusion"_s);
+        QCOMPARE(menu->grab().toImage(), drawn);
+        QCOMPARE(untitled.grab().toImage(), drawnUntitled);
 
         // The module binds to what the program exports, all of it at once.
         QVERIFY2(context.screens.show(ScreenId::ScoringSummary) &&
