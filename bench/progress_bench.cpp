@@ -5,6 +5,7 @@
 // sheets of random levels, whose lines break at almost every day.
 // Usage: bench-progress [runs]
 #include "bench_stats.h"
+#include "score_filler.h"
 
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
@@ -14,8 +15,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -29,37 +28,22 @@ const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
 constexpr int kSheetsPerDay = 10;
 
 bool fill(const QString& path, bool randomLevels) {
-    if (createScoreDatabase(path)) return false;
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
-    db.setDatabaseName(path);
-    bool done = db.open() && db.transaction();
-    {
-        QSqlQuery insert(db);
-        insert.prepare("INSERT INTO score (sdate, score, speed, lvl, cat) VALUES (?, ?, ?, ?, ?)");
-        std::mt19937 random(7);
-        for (QDate day = kFirstDay; done && day <= kLastDay; day = day.addDays(1)) {
-            for (int sheet = 0; done && sheet < kSheetsPerDay; ++sheet) {
-                const auto kind = PracticeKind(sheet % 2);
-                const int lowest = kind == PracticeKind::MultiplicationDivision ? 1 : 0;
-                int level = std::min(4, lowest + int(kFirstDay.daysTo(day) / 730));
-                if (randomLevels)
-                    level = lowest + int(random() % (5 - lowest));
-                else if (day.dayOfWeek() == Qt::Sunday && sheet < 4)
-                    level = std::max(lowest, level - 1);
-                insert.addBindValue(sdateText(day));
-                insert.addBindValue(int(random() % 19));
-                insert.addBindValue(speedText(kSpeedMinutes[random() % kSpeedMinutes.size()]));
-                insert.addBindValue(levelName(kLevels[level]));
-                insert.addBindValue(categoryOf(kind));
-                done = insert.exec();
-            }
-        }
-        done = done && db.commit();
-    }
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase("fill");
-    return done;
+    std::mt19937 random(7);
+    const qint64 days = kFirstDay.daysTo(kLastDay) + 1;
+    return fillScoreDatabase(path, days * kSheetsPerDay, [&](qint64 i) {
+        const QDate day = kFirstDay.addDays(i / kSheetsPerDay);
+        const int sheet = int(i % kSheetsPerDay);
+        const auto kind = PracticeKind(sheet % 2);
+        const int lowest = kind == PracticeKind::MultiplicationDivision ? 1 : 0;
+        int level = std::min(4, lowest + int(kFirstDay.daysTo(day) / 730));
+        if (randomLevels)
+            level = lowest + int(random() % (5 - lowest));
+        else if (day.dayOfWeek() == Qt::Sunday && sheet < 4)
+            level = std::max(lowest, level - 1);
+        return ScoreRecord{day, int(random() % 19),
+                           speedText(kSpeedMinutes[random() % kSpeedMinutes.size()]),
+                           levelName(kLevels[level]), categoryOf(kind)};
+    });
 }
 
 // Counts the paints of every widget: the chart's layout, its items and their

@@ -5,6 +5,7 @@
 // removal of incomplete records that every opening of the summary makes.
 // Usage: bench-summary [runs]
 #include "bench_stats.h"
+#include "score_filler.h"
 
 #include "app/core/database_connections.h"
 #include "practice/core/practice_kind.h"
@@ -14,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -31,32 +31,16 @@ const QDate kFirstDay = kToday.addYears(-25);
 
 // Both categories, every level the screens offer, every speed, any score.
 bool fill(const QString& path, int records) {
-    if (createScoreDatabase(path)) return false;
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
-    db.setDatabaseName(path);
-    bool done = db.open() && db.transaction();
-    {
-        QSqlQuery insert(db);
-        insert.prepare("INSERT INTO score (sdate, score, speed, lvl, cat) VALUES (?, ?, ?, ?, ?)");
-        std::mt19937 random(7);
-        const qint64 days = kFirstDay.daysTo(kToday) + 1;
-        for (int i = 0; done && i < records; ++i) {
-            const auto kind = PracticeKind(random() % 2);
-            const int firstLevel = kind == PracticeKind::MultiplicationDivision ? 1 : 0;
-            const Level level = kLevels[firstLevel + random() % (kLevels.size() - firstLevel)];
-            insert.addBindValue(sdateText(kFirstDay.addDays(qint64(random() % days))));
-            insert.addBindValue(int(random() % 19));
-            insert.addBindValue(speedText(kSpeedMinutes[random() % kSpeedMinutes.size()]));
-            insert.addBindValue(levelName(level));
-            insert.addBindValue(categoryOf(kind));
-            done = insert.exec();
-        }
-        done = done && db.commit();
-    }
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase("fill");
-    return done;
+    std::mt19937 random(7);
+    const qint64 days = kFirstDay.daysTo(kToday) + 1;
+    return fillScoreDatabase(path, records, [&](qint64) {
+        const auto kind = PracticeKind(random() % 2);
+        const int firstLevel = kind == PracticeKind::MultiplicationDivision ? 1 : 0;
+        const Level level = kLevels[firstLevel + random() % (kLevels.size() - firstLevel)];
+        return ScoreRecord{kFirstDay.addDays(qint64(random() % days)), int(random() % 19),
+                           speedText(kSpeedMinutes[random() % kSpeedMinutes.size()]),
+                           levelName(level), categoryOf(kind)};
+    });
 }
 
 SummaryCells summary(DatabaseConnections& connections, const QString& path, QDate first,

@@ -5,12 +5,12 @@
 #include "app/core/atomic_file.h"
 #include "app_context.h"
 #include "named_button.h"
+#include "named_label.h"
 #include "user_commands.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,6 +37,27 @@ MainMenu::MainMenu(AppContext& context)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(kAppTitle);
 
+    QGroupBox* choices = buildChoices();
+    QLabel* credit =
+        makeLabel(QStringLiteral("Label1"),
+                  QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
+    credit->setAlignment(Qt::AlignCenter);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 18, 18, 12);
+    layout->addWidget(choices);
+    layout->addWidget(credit);
+    resize(620, 360);
+
+    connect(&context_.settingsOwner, &SettingsOwner::userNameChanged, userNameBox_,
+            &QLineEdit::setText);
+    commands_->loadSettings(this);
+    // What writers killed before their rename left behind goes once the menu is up.
+    runAfterFirstPaint(
+        this, [&context] { removeLeftoverTemporaries(context.dataFolder.absolutePath()); });
+}
+
+QGroupBox* MainMenu::buildChoices() {
     auto* frame = new QGroupBox(QStringLiteral("Pick a choice to start"), this);
     frame->setObjectName(QStringLiteral("Math"));
 
@@ -68,17 +89,6 @@ MainMenu::MainMenu(AppContext& context)
     grid->addWidget(restore, 2, 1);
     grid->addWidget(exit, 3, 0, 1, 2);
 
-    auto* credit =
-        new QLabel(QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
-    credit->setObjectName(QStringLiteral("Label1"));
-    credit->setAlignment(Qt::AlignCenter);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 18, 18, 12);
-    layout->addWidget(frame);
-    layout->addWidget(credit);
-    resize(620, 360);
-
     connect(addSub, &QPushButton::clicked, this,
             [this] { openPractice(ScreenId::AddSubPractice); });
     connect(mulDiv, &QPushButton::clicked, this,
@@ -89,13 +99,7 @@ MainMenu::MainMenu(AppContext& context)
     connect(userNameBox_, &QLineEdit::returnPressed, changeUser, &QPushButton::click);
     connect(restore, &QPushButton::clicked, this, [this] { commands_->restoreDatabase(this); });
     connect(exit, &QPushButton::clicked, this, [this] { context_.endProgram(); });
-    connect(&context_.settingsOwner, &SettingsOwner::userNameChanged, userNameBox_,
-            &QLineEdit::setText);
-
-    commands_->loadSettings(this);
-    // What writers killed before their rename left behind goes once the menu is up.
-    runAfterFirstPaint(
-        this, [&context] { removeLeftoverTemporaries(context.dataFolder.absolutePath()); });
+    return frame;
 }
 
 QString MainMenu::userNameBoxText() const {

@@ -4,6 +4,7 @@
 
 class AppContext;
 enum class ScreenId;
+class QGroupBox;
 class QLineEdit;
 class Screens;
 class UserCommands;
@@ -21,6 +22,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The frame of choices: the practices, the user name, the summary, restore and exit.
+    QGroupBox* buildChoices();
     void openPractice(ScreenId id);
     void openSummary();
 

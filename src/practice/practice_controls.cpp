@@ -5,9 +5,9 @@
 #include "practice/core/score_vocabulary.h"
 
 #include "app/named_button.h"
+#include "app/named_label.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -18,12 +18,6 @@
 namespace {
 
 const QColor kDarkGreen(0, 128, 0);
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     return makeNamedButton(name, caption, 34, parent);
@@ -59,13 +53,8 @@ void setTabOrder(PracticeKind kind, const PracticeControls& c) {
     order.first()->setFocus();
 }
 
-}  // namespace
-
-PracticeControls buildPracticeControls(PracticeKind kind, QMainWindow* window) {
-    auto* central = new QWidget(window);
-    window->setCentralWidget(central);
-    PracticeControls c{};
-
+// The date, the category and the clock.
+QLayout* buildTop(PracticeKind kind, PracticeControls& c, QWidget* central) {
     c.date = makeClockLabel(QStringLiteral("Label2"), central);
     c.clock = makeClockLabel(QStringLiteral("Label5"), central);
     c.category = makeLabel(QStringLiteral("Label60"), categoryOf(kind), central);
@@ -82,9 +71,11 @@ PracticeControls buildPracticeControls(PracticeKind kind, QMainWindow* window) {
     top->addWidget(c.category);
     top->addStretch();
     top->addWidget(c.clock);
+    return top;
+}
 
-    c.sheet = new SheetView(kind, central);
-
+// The buttons, the speed, the level and the score.
+QLayout* buildBottom(PracticeKind kind, PracticeControls& c, QWidget* central) {
     c.start = makeButton(QStringLiteral("Command1"), QStringLiteral("Start"), central);
     c.check =
         makeButton(QStringLiteral("Command3"), QStringLiteral("Check Answer - Score"), central);
@@ -131,6 +122,19 @@ PracticeControls buildPracticeControls(PracticeKind kind, QMainWindow* window) {
     bottom->addWidget(scoreCaption);
     bottom->addWidget(c.scoreCount);
     bottom->addWidget(outOf);
+    return bottom;
+}
+
+}  // namespace
+
+PracticeControls buildPracticeControls(PracticeKind kind, QMainWindow* window) {
+    auto* central = new QWidget(window);
+    window->setCentralWidget(central);
+    PracticeControls c{};
+
+    QLayout* top = buildTop(kind, c, central);
+    c.sheet = new SheetView(kind, central);
+    QLayout* bottom = buildBottom(kind, c, central);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(12, 8, 12, 10);

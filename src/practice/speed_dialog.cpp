@@ -7,8 +7,8 @@
 #include "app/app_context.h"
 #include "app/core/number_text.h"
 #include "app/named_button.h"
+#include "app/named_label.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -62,8 +62,7 @@ SpeedDialog::SpeedDialog(AppContext& context)
                         QStringLiteral("Close this Window and Set Level of Difficulty"), 32, this);
     connect(close, &QPushButton::clicked, this, &SpeedDialog::closeAndPickDifficulty);
     layout->addWidget(close);
-    minutes_ = new QLabel(this);
-    minutes_->setObjectName(QStringLiteral("Label2"));
+    minutes_ = makeLabel(QStringLiteral("Label2"), QString(), this);
     minutes_->hide();
     setFixedWidth(320);
 

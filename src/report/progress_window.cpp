@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
 #include "app/named_button.h"
+#include "app/named_label.h"
 #include "app/print_action.h"
 #include "practice/core/score_table.h"
 #include "report/core/records_csv.h"
@@ -14,7 +15,6 @@
 #include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLabel>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -54,13 +54,25 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Progress"));
     setWindowTitle(QStringLiteral("Progress"));
 
-    heading_ = new QLabel(this);
-    heading_->setObjectName(QStringLiteral("ProgressHeading"));
+    heading_ = makeLabel(QStringLiteral("ProgressHeading"), QString(), this);
     QFont bold = heading_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     heading_->setFont(bold);
 
+    QLayout* choices = buildChoices();
+    buildViews();
+    QLayout* buttons = buildButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addLayout(choices);
+    layout->addWidget(views_, 1);
+    layout->addLayout(buttons);
+    resize(780, 560);
+}
+
+QLayout* ProgressWindow::buildChoices() {
     addSub_ = makeRadio(QStringLiteral("ProgressAddSub"),
                         categoryCaption(PracticeKind::AdditionSubtraction), this);
     QRadioButton* mulDiv = makeRadio(QStringLiteral("ProgressMulDiv"),
@@ -81,6 +93,24 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
         makeNamedButton(QStringLiteral("ShowAsTable"), QStringLiteral("Show as table"), 30, this);
     asTable_->setCheckable(true);
 
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(addSub_);
+    choices->addWidget(mulDiv);
+    choices->addSpacing(24);
+    choices->addWidget(scores_);
+    choices->addWidget(sheets);
+    choices->addStretch();
+    choices->addWidget(asTable_);
+
+    // Each pair is one choice, so one button's toggle tells of every change, made by
+    // a click or by a screen reader's action alike.
+    connect(addSub_, &QAbstractButton::toggled, this, &ProgressWindow::read);
+    connect(scores_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
+    connect(asTable_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
+    return choices;
+}
+
+void ProgressWindow::buildViews() {
     views_ = new QStackedWidget(this);
     scoresChart_ = makeChartView(QStringLiteral("ScoresChart"),
                                  QStringLiteral("Chart of each level's daily score"), views_);
@@ -97,7 +127,9 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
     for (QWidget* view : {static_cast<QWidget*>(scoresChart_), static_cast<QWidget*>(sheetsChart_),
                           static_cast<QWidget*>(table_)})
         views_->addWidget(view);
+}
 
+QLayout* ProgressWindow::buildButtons() {
     QPushButton* print =
         makeNamedButton(QStringLiteral("PrintProgress"), QStringLiteral("Print"), 30, this);
     QPushButton* png =
@@ -106,35 +138,14 @@ ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
         makeNamedButton(QStringLiteral("SaveCsv"), QStringLiteral("Save as CSV\u2026"), 30, this);
     QPushButton* close =
         makeNamedButton(QStringLiteral("CloseProgress"), QStringLiteral("Close"), 30, this);
-
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(addSub_);
-    choices->addWidget(mulDiv);
-    choices->addSpacing(24);
-    choices->addWidget(scores_);
-    choices->addWidget(sheets);
-    choices->addStretch();
-    choices->addWidget(asTable_);
-
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {print, png, csv, close}) buttons->addWidget(button);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(heading_);
-    layout->addLayout(choices);
-    layout->addWidget(views_, 1);
-    layout->addLayout(buttons);
-    resize(780, 560);
-
-    // Each pair is one choice, so one button's toggle tells of every change, made by
-    // a click or by a screen reader's action alike.
-    connect(addSub_, &QAbstractButton::toggled, this, &ProgressWindow::read);
-    connect(scores_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
-    connect(asTable_, &QAbstractButton::toggled, this, &ProgressWindow::showView);
     connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
     connect(png, &QPushButton::clicked, this, &ProgressWindow::savePng);
     connect(csv, &QPushButton::clicked, this, &ProgressWindow::saveCsv);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    return buttons;
 }
 
 void ProgressWindow::showProgress(const QString& userName, DayRange range) {

@@ -11,6 +11,7 @@ class AppContext;
 class QAbstractButton;
 class QChartView;
 class QLabel;
+class QLayout;
 class QStackedWidget;
 class QTableWidget;
 
@@ -27,6 +28,12 @@ public:
     void showProgress(const QString& userName, DayRange range);
 
 private:
+    // The category and chart choices, with Show as table.
+    QLayout* buildChoices();
+    // The two charts and the table, one shown at a time.
+    void buildViews();
+    // Print, the two saves and Close.
+    QLayout* buildButtons();
     void read();
     void showView();
     void showTable();

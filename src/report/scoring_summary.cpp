@@ -8,13 +8,13 @@
 #include "app/app_context.h"
 #include "app/main_menu.h"
 #include "app/named_button.h"
+#include "app/named_label.h"
 #include "app/print_action.h"
 #include "practice/core/clock_texts.h"
 #include "practice/core/score_table.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -27,12 +27,6 @@ QString titleOf(PracticeKind kind) {
     return kind == PracticeKind::AdditionSubtraction
                ? QStringLiteral("Addition/Subtraction Scoring Summary")
                : QStringLiteral("Multiplication/Division Scoring Summary");
-}
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 void makeBold(QWidget* widget, double scale = 1.0) {
@@ -62,7 +56,33 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     title_ = makeLabel(QStringLiteral("Label15"), kGeneralTitle, this);
     title_->setAlignment(Qt::AlignCenter);
     makeBold(title_, 1.8);
+    QLayout* dates = buildDates();
+    table_ = new SummaryTable(this);
+    QLayout* buttons = buildButtons();
+    QLabel* footer = makeLabel(
+        QStringLiteral("Label17"),
+        QStringLiteral("Scoring Summary shows average score of different speed, difficulties.  "),
+        this);
 
+    auto* table = new QHBoxLayout;
+    table->addStretch();
+    table->addWidget(table_);
+    table->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 10);
+    layout->setSpacing(14);
+    layout->addWidget(title_);
+    layout->addLayout(dates);
+    layout->addLayout(table);
+    layout->addLayout(buttons);
+    layout->addWidget(footer);
+    resize(780, sizeHint().height());
+    removeIncompleteRecords();
+}
+
+// The range of days, yesterday to today at first, with the user between them.
+QLayout* ScoringSummary::buildDates() {
     QLabel* startLabel =
         makeLabel(QStringLiteral("Label6"), QStringLiteral(" STARTING DATE"), this);
     startDate_ =
@@ -72,8 +92,23 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     QLabel* endLabel = makeLabel(QStringLiteral("Label7"), QStringLiteral("END DATE"), this);
     endDate_ = makeDateBox(QStringLiteral("Text32"), QStringLiteral("End date"), endLabel, this);
 
-    table_ = new SummaryTable(this);
+    user->setText(QStringLiteral("USER:- ") + userNameBoxText(context_.screens));
+    const QDate today = context_.clock->now().date();
+    startDate_->setText(dateLabelText(today.addDays(-1), QLocale()));
+    endDate_->setText(dateLabelText(today, QLocale()));
 
+    auto* dates = new QHBoxLayout;
+    dates->addWidget(startLabel);
+    dates->addWidget(startDate_);
+    dates->addStretch();
+    dates->addWidget(user);
+    dates->addStretch();
+    dates->addWidget(endLabel);
+    dates->addWidget(endDate_);
+    return dates;
+}
+
+QLayout* ScoringSummary::buildButtons() {
     QPushButton* addSub = makeNamedButton(QStringLiteral("Command1"),
                                           QStringLiteral("Addition/Substraction"), 36, this);
     QPushButton* mulDiv = makeNamedButton(QStringLiteral("Command3"),
@@ -86,44 +121,14 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
         makeNamedButton(QStringLiteral("Command6"), QStringLiteral("Progress"), 36, this);
     QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 36, this);
 
-    QLabel* footer = makeLabel(
-        QStringLiteral("Label17"),
-        QStringLiteral("Scoring Summary shows average score of different speed, difficulties.  "),
-        this);
-
-    auto* dates = new QHBoxLayout;
-    dates->addWidget(startLabel);
-    dates->addWidget(startDate_);
-    dates->addStretch();
-    dates->addWidget(user);
-    dates->addStretch();
-    dates->addWidget(endLabel);
-    dates->addWidget(endDate_);
-
-    auto* table = new QHBoxLayout;
-    table->addStretch();
-    table->addWidget(table_);
-    table->addStretch();
-
     // Six buttons share the row equally; each keeps room for its own caption.
-    const std::initializer_list<QPushButton*> row = {addSub, mulDiv, cleanUp, print, progress, end};
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    for (QPushButton* button : row) {
+    for (QPushButton* button : {addSub, mulDiv, cleanUp, print, progress, end}) {
         button->setMinimumWidth(button->sizeHint().width());
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         buttons->addWidget(button, 1);
     }
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 10);
-    layout->setSpacing(14);
-    layout->addWidget(title_);
-    layout->addLayout(dates);
-    layout->addLayout(table);
-    layout->addLayout(buttons);
-    layout->addWidget(footer);
-    resize(780, sizeHint().height());
 
     connect(addSub, &QPushButton::clicked, this,
             [this] { summarise(PracticeKind::AdditionSubtraction); });
@@ -134,12 +139,7 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     connect(progress, &QPushButton::clicked, this, &ScoringSummary::showProgress);
     connect(end, &QPushButton::clicked, this, &ScoringSummary::end);
     addSub->setFocus();
-
-    user->setText(QStringLiteral("USER:- ") + userNameBoxText(context_.screens));
-    const QDate today = context_.clock->now().date();
-    startDate_->setText(dateLabelText(today.addDays(-1), QLocale()));
-    endDate_->setText(dateLabelText(today, QLocale()));
-    removeIncompleteRecords();
+    return buttons;
 }
 
 void ScoringSummary::closeEvent(QCloseEvent* event) {

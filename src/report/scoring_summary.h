@@ -9,6 +9,7 @@
 
 class AppContext;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class SummaryTable;
 
@@ -24,6 +25,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QLayout* buildDates();
+    // The six actions, Addition/Substraction first and focused.
+    QLayout* buildButtons();
     void removeIncompleteRecords();
     void summarise(PracticeKind kind);
     void cleanUp();

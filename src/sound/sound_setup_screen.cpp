@@ -4,10 +4,10 @@
 
 #include "app/app_context.h"
 #include "app/named_button.h"
+#include "app/named_label.h"
 #include "sound/core/media_player.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,12 +30,6 @@ constexpr std::array<RowText, StoredSettings::kAwardCount> kRows{{
 
 constexpr int kButtonHeight = 30;
 const QColor kProblemColour(160, 0, 0);
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QPushButton* makeButton(const char* name, const QString& caption, const QString& spoken,
                         QWidget* parent) {
@@ -71,37 +65,7 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
     grid->addWidget(makeLabel(QStringLiteral("Label1"), QStringLiteral("Sound Files"), this), 0, 1);
-    for (int k = 0; k < StoredSettings::kAwardCount; ++k) {
-        const QString award = QString::fromLatin1(kRows[k].award);
-        Row& row = rows_[k];
-        QLabel* label = makeLabel(QStringLiteral("Label5_%1").arg(k), award, this);
-        row.path = new QLineEdit(this);
-        row.path->setObjectName(QStringLiteral("Text1_%1").arg(k));
-        row.path->setAccessibleName(QStringLiteral("Sound file for %1").arg(award));
-        row.path->setMinimumSize(280, kButtonHeight);
-        label->setBuddy(row.path);
-        row.browse = makeButton(kRows[k].browse, QStringLiteral("Browse"),
-                                QStringLiteral("Browse for %1").arg(award), this);
-        QPushButton* test = makeButton(kRows[k].test, QStringLiteral("Test sound"),
-                                       QStringLiteral("Test sound for %1").arg(award), this);
-        row.problem = makeLabel(QStringLiteral("problem_%1").arg(k), QString(), this);
-        QPalette palette = row.problem->palette();
-        palette.setColor(QPalette::WindowText, kProblemColour);
-        row.problem->setPalette(palette);
-        row.problem->setWordWrap(true);
-
-        const int line = 1 + 2 * k;
-        grid->addWidget(label, line, 0);
-        grid->addWidget(row.path, line, 1);
-        grid->addWidget(row.browse, line, 2);
-        grid->addWidget(test, line, 3);
-        grid->addWidget(row.problem, line + 1, 1, 1, 3);
-
-        connect(row.path, &QLineEdit::textEdited, this,
-                [this, k](const QString& text) { takePath(k, text); });
-        connect(row.browse, &QPushButton::clicked, this, [this, k] { browse(k); });
-        connect(test, &QPushButton::clicked, this, [this, k] { testSound(k); });
-    }
+    for (int k = 0; k < StoredSettings::kAwardCount; ++k) addRow(k, grid);
     QPushButton* end = makeButton("Command4", QStringLiteral("End"), QStringLiteral("End"), this);
     grid->addWidget(end, 1 + 2 * StoredSettings::kAwardCount, 2);
 
@@ -118,6 +82,40 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
             &SoundSetupScreen::showPaths);
     connect(player_, &MediaPlayer::cannotPlay, this, &SoundSetupScreen::showProblem);
     showPaths();
+}
+
+// An award's row: its name, its path, Browse and Test sound, and below them the
+// reason its last test did not play.
+void SoundSetupScreen::addRow(int k, QGridLayout* grid) {
+    const QString award = QString::fromLatin1(kRows[k].award);
+    Row& row = rows_[k];
+    QLabel* label = makeLabel(QStringLiteral("Label5_%1").arg(k), award, this);
+    row.path = new QLineEdit(this);
+    row.path->setObjectName(QStringLiteral("Text1_%1").arg(k));
+    row.path->setAccessibleName(QStringLiteral("Sound file for %1").arg(award));
+    row.path->setMinimumSize(280, kButtonHeight);
+    label->setBuddy(row.path);
+    row.browse = makeButton(kRows[k].browse, QStringLiteral("Browse"),
+                            QStringLiteral("Browse for %1").arg(award), this);
+    QPushButton* test = makeButton(kRows[k].test, QStringLiteral("Test sound"),
+                                   QStringLiteral("Test sound for %1").arg(award), this);
+    row.problem = makeLabel(QStringLiteral("problem_%1").arg(k), QString(), this);
+    QPalette palette = row.problem->palette();
+    palette.setColor(QPalette::WindowText, kProblemColour);
+    row.problem->setPalette(palette);
+    row.problem->setWordWrap(true);
+
+    const int line = 1 + 2 * k;
+    grid->addWidget(label, line, 0);
+    grid->addWidget(row.path, line, 1);
+    grid->addWidget(row.browse, line, 2);
+    grid->addWidget(test, line, 3);
+    grid->addWidget(row.problem, line + 1, 1, 1, 3);
+
+    connect(row.path, &QLineEdit::textEdited, this,
+            [this, k](const QString& text) { takePath(k, text); });
+    connect(row.browse, &QPushButton::clicked, this, [this, k] { browse(k); });
+    connect(test, &QPushButton::clicked, this, [this, k] { testSound(k); });
 }
 
 void SoundSetupScreen::showPaths() {

@@ -9,6 +9,7 @@
 
 class AppContext;
 class MediaPlayer;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,7 @@ private:
         std::optional<QString> tested;  // the text of the row's last Test sound
     };
 
+    void addRow(int k, QGridLayout* grid);
     void showPaths();
     bool takePath(int row, const QString& path);
     void browse(int row);

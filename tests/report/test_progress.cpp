@@ -45,6 +45,15 @@ QString described(const ProgressSeries& series) {
     return lines.join("; ") + " # " + sheets.join(", ");
 }
 
+// What the progress window shows after the steps; an empty heading when there is no window.
+struct Shown {
+    QString heading = "Progress of Guest from 2026-12-05 to 2026-12-06";
+    QString view = "ScoresChart";
+    QStringList table{};     // its rows as "mm-dd level average", while it is shown
+    QByteArray saved{};      // the saved file's first bytes, "PNG" for a picture
+    QStringList messages{};  // each up to its reason, the data folder as DIR
+};
+
 class AnsweringFileDialogs final : public FileDialogs {
 public:
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
@@ -54,6 +63,8 @@ public:
 };
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Shown)
 
 class TestProgress : public QObject {
     Q_OBJECT
@@ -126,38 +137,38 @@ private Q_SLOTS:
 
     // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
     // the next save dialog, "gone" removes the user's database, any other name clicks or
-    // toggles. `shown`: the progress window's heading,
-    // its view, its table's days and averages, the saved file's first bytes, the messages.
+    // toggles.
     void fromSummary_data() {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("shown");
-        const QString heading = "Progress of Guest from 2026-12-05 to 2026-12-06|";
-        QTest::newRow("bad date") << QStringList{"Text31=31/02/2026", "Command6"}
-                                  << "none|The starting date \"31/02/2026\" cannot be read";
-        QTest::newRow("opened") << QStringList{"Command6"} << heading + "ScoresChart||";
-        QTest::newRow("again, as a table, other category")
-            << QStringList{"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable",
-                           "ProgressMulDiv"}
-            << "Progress of Guest from 2026-12-01 to 2026-12-06|ProgressTable|12-01 Normal 50%, "
-               "12-02 Difficult 100%, 12-03 Normal 100%, 12-03 Difficult 0%|";
-        QTest::newRow("failed read, nothing of the other category")
-            << QStringList{"Command6", "ShowAsTable", "gone", "ProgressMulDiv"}
-            << heading + "ProgressTable|||The scores could not be read from \"DIR/Guest.mdb\"";
-        QTest::newRow("bars, CSV")
-            << QStringList{"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"}
-            << heading +
-                   "SheetsChart||date,score,speed,level,category\r\n2026-12-05,18,5,Easy,"
-                   "Minus and Plus Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice "
-                   "program\r\n";
-        QTest::newRow("PNG") << QStringList{"Command6", "save:p.png", "SavePng"}
-                             << heading + "ScoresChart||PNG";
-        QTest::newRow("cancelled, unwritable")
-            << QStringList{"Command6", "SaveCsv", "save:no/p.csv", "SaveCsv"}
-            << heading + "ScoresChart|||The records were not saved as \"DIR/no/p.csv\"";
+        QTest::addColumn<Shown>("shown");
+        const auto row = [](const char* name, QStringList steps, Shown shown) {
+            QTest::newRow(name) << steps << shown;
+        };
+        row("bad date", {"Text31=31/02/2026", "Command6"},
+            {.heading = "", .messages = {"The starting date \"31/02/2026\""}});
+        row("opened", {"Command6"}, {});
+        row("again, as a table, other category",
+            {"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable", "ProgressMulDiv"},
+            {.heading = "Progress of Guest from 2026-12-01 to 2026-12-06",
+             .view = "ProgressTable",
+             .table = {"12-01 Normal 50%", "12-02 Difficult 100%", "12-03 Normal 100%",
+                       "12-03 Difficult 0%"}});
+        row("failed read, nothing of the other category",
+            {"Command6", "ShowAsTable", "gone", "ProgressMulDiv"},
+            {.view = "ProgressTable",
+             .messages = {"The scores could not be read from \"DIR/Guest.mdb\""}});
+        row("bars, CSV", {"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"},
+            {.view = "SheetsChart",
+             .saved =
+                 "date,score,speed,level,category\r\n2026-12-05,18,5,Easy,Minus and Plus "
+                 "Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice program\r\n"});
+        row("PNG", {"Command6", "save:p.png", "SavePng"}, {.saved = "PNG"});
+        row("cancelled, unwritable", {"Command6", "SaveCsv", "save:no/p.csv", "SaveCsv"},
+            {.messages = {"The records were not saved as \"DIR/no/p.csv\""}});
     }
     void fromSummary() {
         QFETCH(QStringList, steps);
-        QFETCH(QString, shown);
+        QFETCH(Shown, shown);
         store(
             "2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
             "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
@@ -179,27 +190,26 @@ private Q_SLOTS:
             else
                 button->click();
         }
-        auto* progress = rig->context.screens.find<QWidget>(ScreenId::Progress);
-        QString seen = "none";
-        if (progress) {
-            const QByteArray bytes = rig->folder.readFile(saved.section('/', -1));
-            const QString file = bytes.startsWith("\x89PNG") ? "PNG" : bytes;
-            auto* table = progress->findChild<QTableWidget*>("ProgressTable");
-            QStringList rows;
-            for (int row = 0; row < table->rowCount() && table->isVisible(); ++row)
-                rows.append(table->item(row, 0)->text().mid(5) + " " + table->item(row, 1)->text() +
-                            " " + table->item(row, 2)->text());
-            seen = TestApp::text(progress, "ProgressHeading") + "|" +
-                   progress->findChild<QStackedWidget*>()->currentWidget()->objectName() + "|" +
-                   rows.join(", ") + "|" + file;
-            QVERIFY(progress->isVisible() && progress->width() <= 800 && progress->height() <= 600);
-        }
+        QStringList messages;
         for (const QString& message : rig->messages->texts)
-            seen += "|" + message.section(": ", 0, 0)
-                              .section(" cannot", 0, 0)
-                              .replace(rig->folder.dir().path(), "DIR");
-        QCOMPARE(seen, shown.replace(" cannot be read", ""));
+            messages.append(message.section(": ", 0, 0)
+                                .section(" cannot", 0, 0)
+                                .replace(rig->folder.dir().path(), "DIR"));
+        QCOMPARE(messages, shown.messages);
         QCOMPARE(rig->context.databases.openCount(file()), 0);
+        auto* progress = rig->context.screens.find<QWidget>(ScreenId::Progress);
+        QCOMPARE(progress ? TestApp::text(progress, "ProgressHeading") : QString(), shown.heading);
+        if (!progress) return;
+        QVERIFY(progress->isVisible() && progress->width() <= 800 && progress->height() <= 600);
+        QCOMPARE(progress->findChild<QStackedWidget*>()->currentWidget()->objectName(), shown.view);
+        auto* table = progress->findChild<QTableWidget*>("ProgressTable");
+        QStringList rows;
+        for (int row = 0; row < table->rowCount() && table->isVisible(); ++row)
+            rows.append(table->item(row, 0)->text().mid(5) + " " + table->item(row, 1)->text() +
+                        " " + table->item(row, 2)->text());
+        QCOMPARE(rows, shown.table);
+        const QByteArray bytes = rig->folder.readFile(saved.section('/', -1));
+        QCOMPARE(bytes.startsWith("\x89PNG") ? "PNG" : bytes, shown.saved);
     }
 
     // The pointer on a day's dot or bar, at `value`: a score or a number of sheets.

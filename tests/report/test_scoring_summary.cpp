@@ -13,7 +13,20 @@ const QString kAddSub = categoryOf(PracticeKind::AdditionSubtraction);
 const QString kAddSubTitle = "Addition/Subtraction Scoring Summary";
 const QString kGeneralTitle = "The Brenlo Scoring Summary";
 
+// What the summary shows after the steps; a field left out holds what a fresh summary shows.
+struct Shown {
+    QString title = kGeneralTitle;
+    QString user{};  // after "USER:- "
+    QString dates = "12/5/2026 12/6/2026";
+    QStringList cells = {"", "", ""};  // Text1, Text6 and Text8, "*" when bold
+    int records = 5;                   // left in the file
+    QString screens{};  // "M" for a visible main menu, "F" for a Form1 made, "P" for Progress shown
+    QStringList messages{};  // each up to its reason, the data folder as DIR
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(Shown)
 
 class TestScoringSummary : public QObject {
     Q_OBJECT
@@ -83,92 +96,101 @@ private Q_SLOTS:
         QCOMPARE(shown.join(' '), expected);
     }
 
-    // Rows are "locale|text|day read", no day when the text cannot be read.
+    // Each locale's own short form and the ISO form are read; nothing else is a day.
     void datesInEachLocale_data() {
-        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("day");
         for (const QString own :
-             {"en_US|3/1/26", "de_DE|1.3.2026", "fr_FR|01/03/2026", "ja_JP|26/3/1"}) {
+             {"en_US 3/1/26", "de_DE 1.3.2026", "fr_FR 01/03/2026", "ja_JP 26/3/1"}) {
             const QString locale = own.left(5);
-            const QString written = dateLabelText(QDate(2028, 2, 29), QLocale(locale));
-            for (const QString& text : QStringList{
-                     own.mid(6) + "|2026-03-01", written + "|2028-02-29", " 2026-03-01 |2026-03-01",
-                     "|", "yesterday|", "31/02/2026|", "1#; DROP TABLE score; --|",
-                     "2026-03-01 junk|", "2026.03.01|", "2026-03-01;1|",
-                     dateLabelText(QDate(-26, 3, 1), QLocale(locale)) + "|"})
-                QTest::newRow(qPrintable(locale + " " + text)) << locale + "|" + text;
+            const auto row = [&locale](const QString& text, QDate day) {
+                QTest::newRow(qPrintable(locale + " " + text)) << locale << text << day;
+            };
+            row(own.mid(6), QDate(2026, 3, 1));
+            row(" 2026-03-01 ", QDate(2026, 3, 1));
+            row(dateLabelText(QDate(2028, 2, 29), QLocale(locale)), QDate(2028, 2, 29));
+            for (const QString& text :
+                 QStringList{"", "yesterday", "31/02/2026", "1#; DROP TABLE score; --",
+                             "2026-03-01 junk", "2026.03.01", "2026-03-01;1",
+                             dateLabelText(QDate(-26, 3, 1), QLocale(locale))})
+                row(text, QDate());
         }
     }
     void datesInEachLocale() {
-        QFETCH(QString, row);
-        const QStringList fields = row.split('|');
-        QCOMPARE(readSummaryDate(fields[1], QLocale(fields[0])).value_or(QDate()),
-                 QDate::fromString(fields[2], Qt::ISODate));
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QFETCH(QDate, day);
+        QCOMPARE(readSummaryDate(text, QLocale(locale)).value_or(QDate()), day);
     }
 
     // Guest's sheets on 6 December 2026, then the steps: "open" shows the summary; "menu" opens it
     // from the main menu with "Typed" in the user name box, "Form1" from that practice screen's
-    // menu; "cancel" answers the next question; the rest click, type or damage the file. `shown` is
-    // the title, the user and date texts, Text1, Text6 and Text8 ("*" when bold), the records left,
-    // "M" for a visible main menu, "F" for a Form1 made and "P" for Progress on show, then each
-    // message up to its reason.
+    // menu; "cancel" answers the next question; the rest click, type or damage the file.
     void actions_data() {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("shown");
-        const QString asked =
-            "|Do you really want to clean up database from 12/5/2026 to 12/6/2026";
-        const QString gone = "|No record was deleted from \"DIR/Guest.mdb\"";
-        const QString summarised = kAddSubTitle + "|USER:- |DAYS|100%*|50%|100%*|5|";
-        const QString cleaned = kGeneralTitle + "|USER:- |DAYS|100%*|50%|100%*|";
+        QTest::addColumn<Shown>("shown");
+        const QStringList summarised = {"100%*", "50%", "100%*"};
+        const QString asked = "Do you really want to clean up database from 12/5/2026 to 12/6/2026";
         const QString unread =
             " cannot be read as a date. Please type a date as M/d/yyyy, for "
             "example 12/6/2026, or as yyyy-mm-dd, for example 2026-12-06.";
-        const auto row = [](const char* name, QStringList steps, QString shown) {
+        const QString reversed =
+            "The starting date \"12/7/2026\" is after the end date \"12/6/2026\". Please type a "
+            "starting date no later than the end date.";
+        const auto row = [](const char* name, QStringList steps, Shown shown) {
             QTest::newRow(name) << steps << shown;
         };
-        row("both ends, one category", {"open", "Command1"}, summarised);
+        row("both ends, one category", {"open", "Command1"},
+            {.title = kAddSubTitle, .cells = summarised});
         row("N/A, print", {"open", "Command3", "Command4"},
-            "Multiplication/Division Scoring Summary|USER:- |DAYS|N/A|N/A|0%|5||No printer is set "
-            "up, "
-            "so the page was saved as \"DIR/Brenlo print 2026-12-06 10.00.00.pdf\".");
-        const QString reversed =
-            "|The starting date \"12/7/2026\" is after the end date \"12/6/"
-            "2026\". Please type a starting date no later than the end date.";
+            {.title = "Multiplication/Division Scoring Summary",
+             .cells = {"N/A", "N/A", "0%"},
+             .messages = {"No printer is set up, so the page was saved as \"DIR/Brenlo print "
+                          "2026-12-06 10.00.00.pdf\"."}});
         row("start after end", {"open", "Text31=12/7/2026", "Command1", "Command5", "Command6"},
-            kGeneralTitle + "|USER:- |12/7/2026 12/6/2026||||5|" + reversed + reversed + reversed);
+            {.dates = "12/7/2026 12/6/2026", .messages = {reversed, reversed, reversed}});
         row("text after the date", {"open", "Text31=2026-12-05 junk", "Command5"},
-            kGeneralTitle +
-                "|USER:- |2026-12-05 junk 12/6/2026||||5||The starting date \"2026-12-"
-                "05 junk\"" +
-                unread);
+            {.dates = "2026-12-05 junk 12/6/2026",
+             .messages = {"The starting date \"2026-12-05 junk\"" + unread}});
         row("opened again", {"menu", "Text31=12/4/2026", "Command1", "open"},
-            kAddSubTitle + "|USER:- Typed|12/4/2026 12/6/2026|100%*|50%|69%|5|M");
+            {.title = kAddSubTitle,
+             .user = "Typed",
+             .dates = "12/4/2026 12/6/2026",
+             .cells = {"100%*", "50%", "69%"},
+             .screens = "M"});
         row("End, from the menu", {"menu", "Command1", "Command2", "open"},
-            kGeneralTitle + "|USER:- Typed|DAYS||||5|M");
+            {.user = "Typed", .screens = "M"});
         row("End, from Form1", {"Form1", "Command1", "Command2", "open"},
-            kGeneralTitle + "|USER:- Typed|DAYS||||5|F");
+            {.user = "Typed", .screens = "F"});
         row("clean-up OK", {"open", "Command1", "Command5"},
-            cleaned + "1|" + asked + "|Records deleted !");
-        row("clean-up Cancel", {"open", "Command1", "cancel", "Command5"}, cleaned + "5|" + asked);
+            {.cells = summarised, .records = 1, .messages = {asked, "Records deleted !"}});
+        row("clean-up Cancel", {"open", "Command1", "cancel", "Command5"},
+            {.cells = summarised, .messages = {asked}});
         row("clean-up refused", {"open", "Command1", "refusing", "Command5"},
-            cleaned + "5|" + asked + gone);
+            {.cells = summarised,
+             .messages = {asked, "No record was deleted from \"DIR/Guest.mdb\""}});
         row("empty date", {"open", "Command1", "Text31=", "Command1"},
-            kAddSubTitle + "|USER:- | 12/6/2026|100%*|50%|100%*|5||The starting date \"\"" +
-                unread);
+            {.title = kAddSubTitle,
+             .dates = " 12/6/2026",
+             .cells = summarised,
+             .messages = {"The starting date \"\"" + unread}});
         row("statement", {"open", "Command1", "Text32=1#; DROP TABLE score; --", "Command5"},
-            kAddSubTitle +
-                "|USER:- |12/5/2026 1#; DROP TABLE score; --|100%*|50%|100%*|5||The end date "
-                "\"1#; DROP TABLE score; --\"" +
-                unread);
+            {.title = kAddSubTitle,
+             .dates = "12/5/2026 1#; DROP TABLE score; --",
+             .cells = summarised,
+             .messages = {"The end date \"1#; DROP TABLE score; --\"" + unread}});
         row("missing on load", {"missing", "open"},
-            kGeneralTitle +
-                "|USER:- |DAYS||||9||Incomplete records could not be removed from "
-                "\"DIR/Guest.mdb\"");
+            {.records = 9,
+             .messages = {"Incomplete records could not be removed from \"DIR/Guest.mdb\""}});
         row("not a database", {"open", "Command1", "not a database", "Command3"},
-            summarised + "|The scores could not be read from \"DIR/Guest.mdb\"");
+            {.title = kAddSubTitle,
+             .cells = summarised,
+             .messages = {"The scores could not be read from \"DIR/Guest.mdb\""}});
     }
     void actions() {
         QFETCH(QStringList, steps);
-        QFETCH(QString, shown);
+        QFETCH(Shown, shown);
         addGuestsSheets();
         const QString kept = rig->folder.path("kept");
         Screens& screens = rig->context.screens;
@@ -196,20 +218,21 @@ private Q_SLOTS:
         const auto weighted = [this](const char* name) {
             return box(name)->text() + (box(name)->font().bold() ? "*" : "");
         };
-        const QString flags = QString(screens.isVisible(ScreenId::MainMenu) ? "M" : "") +
-                              (screens.find(ScreenId::AddSubPractice) ? "F" : "") +
-                              (screens.isVisible(ScreenId::Progress) ? "P" : "");
-        QString seen =
-            QString("%1|%2|%3 %4|%5|%6|%7|%8|%9")
-                .arg(TestApp::text(summary(), "Label15"), TestApp::text(summary(), "Label18"),
-                     box("Text31")->text(), box("Text32")->text(), weighted("Text1"),
-                     weighted("Text6"), weighted("Text8"),
-                     QString::number(
-                         rig->folder.recordCount(QFile::exists(kept) ? "kept" : "Guest.mdb")),
-                     flags);
+        QStringList messages;
         for (const QString& message : rig->messages->texts)
-            seen += "|" + message.section(": ", 0, 0).replace(rig->folder.dir().path(), "DIR");
-        QCOMPARE(seen, shown.replace("DAYS", "12/5/2026 12/6/2026"));
+            messages.append(message.section(": ", 0, 0).replace(rig->folder.dir().path(), "DIR"));
+        QCOMPARE(TestApp::text(summary(), "Label15"), shown.title);
+        QCOMPARE(TestApp::text(summary(), "Label18"), "USER:- " + shown.user);
+        QCOMPARE(box("Text31")->text() + " " + box("Text32")->text(), shown.dates);
+        QCOMPARE(QStringList({weighted("Text1"), weighted("Text6"), weighted("Text8")}),
+                 shown.cells);
+        QCOMPARE(rig->folder.recordCount(QFile::exists(kept) ? "kept" : "Guest.mdb"),
+                 shown.records);
+        QCOMPARE(QString(screens.isVisible(ScreenId::MainMenu) ? "M" : "") +
+                     (screens.find(ScreenId::AddSubPractice) ? "F" : "") +
+                     (screens.isVisible(ScreenId::Progress) ? "P" : ""),
+                 shown.screens);
+        QCOMPARE(messages, shown.messages);
         QVERIFY(summary()->focusWidget()->objectName() == "Command1" && summary()->width() <= 800 &&
                 summary()->height() <= 600 && !screens.find(ScreenId::MulDivPractice) &&
                 rig->context.databases.openCount(file()) == 0);

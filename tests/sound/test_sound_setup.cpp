@@ -71,13 +71,20 @@ struct SoundRig : TestApp {
     QWidget* setup;
 };
 
-void addRow(const char* name, int row, const char* typed, const char* file, const char* closedBy,
-            const char* outcome, const char* message = "") {
-    QTest::newRow(name) << row << QString(typed) << QString(file) << QString(closedBy)
-                        << QString(outcome) << QString(message);
-}
+// A Browse on one row, what the chooser is given and how it is closed.
+struct Browsing {
+    int row = 0;
+    QString typed{};                // typed into the first row's box before
+    QString file{};                 // selected in the chooser's file list of "songs"
+    QString closedBy = "Command1";  // Select, End ("Command2") or the frame ("frame")
+    bool readOnlySettings = false;  // the settings file cannot be written
+    bool taken = false;             // the row's box takes the chosen file
+    QString message{};              // in the one message shown, if any
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Browsing)
 
 class TestSoundSetup : public QObject {
     Q_OBJECT
@@ -91,36 +98,40 @@ private Q_SLOTS:
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(disk_.filePath("out.raw")));
     }
 
-    // outcome: the chosen path goes into the row and is "saved", or the settings file is
-    // read-only and it is only kept ("unwritable"), or nothing changes ("none").
+    // A chosen file the settings can hold goes into the browsing row and is saved, or only
+    // kept while the settings file is read-only.
     void browseHandsOneRowToTheChooser_data() {
-        QTest::addColumn<int>("row");
-        for (const char* column : {"typed", "file", "closedBy", "outcome", "message"})
-            QTest::addColumn<QString>(column);
-        addRow("Select on row 3", 2, "", "b.WAV", "Command1", "saved");
-        addRow("typed row 1 saved too", 4, "own.mid", "a.mp3", "Command1", "saved");
-        addRow("End", 1, "own.mid", "b.WAV", "Command2", "none");
-        addRow("frame close", 1, "", "b.WAV", "frame", "none");
-        addRow("no file selected", 1, "", "", "Command1", "none", "file list");
-        addRow("read-only settings", 0, "", "c.Mid", "Command1", "unwritable",
-               "path.mpt\" could not be written: the file is read-only");
-        addRow("line break typed", 2, "x\ny.wav", "b.WAV", "Command1", "saved", "contains a line");
-        addRow("line break chosen", 3, "", "new\nline.wav", "Command1", "none", "contains a line");
+        QTest::addColumn<Browsing>("browsing");
+        const auto row = [](const char* name, Browsing browsing) {
+            QTest::newRow(name) << browsing;
+        };
+        row("Select on row 3", {.row = 2, .file = "b.WAV", .taken = true});
+        row("typed row 1 saved too",
+            {.row = 4, .typed = "own.mid", .file = "a.mp3", .taken = true});
+        row("End", {.row = 1, .typed = "own.mid", .file = "b.WAV", .closedBy = "Command2"});
+        row("frame close", {.row = 1, .file = "b.WAV", .closedBy = "frame"});
+        row("no file selected", {.row = 1, .message = "file list"});
+        row("read-only settings",
+            {.file = "c.Mid",
+             .readOnlySettings = true,
+             .taken = true,
+             .message = "path.mpt\" could not be written: the file is read-only"});
+        row("line break typed", {.row = 2,
+                                 .typed = "x\ny.wav",
+                                 .file = "b.WAV",
+                                 .taken = true,
+                                 .message = "contains a line"});
+        row("line break chosen", {.row = 3, .file = "new\nline.wav", .message = "contains a line"});
     }
 
     void browseHandsOneRowToTheChooser() {
-        QFETCH(int, row);
-        QFETCH(QString, typed);
-        QFETCH(QString, file);
-        QFETCH(QString, closedBy);
-        QFETCH(QString, outcome);
-        QFETCH(QString, message);
+        QFETCH(Browsing, browsing);
+        const auto& [row, typed, file, closedBy, readOnlySettings, taken, message] = browsing;
         SoundRig rig;
         const QString workingFolder = QDir::currentPath();
         QStringList expected = rig.boxes();
         const QByteArray before = rig.folder.readFile(kSettings);
-        if (outcome == "unwritable")
-            QFile::setPermissions(rig.folder.path(kSettings), QFile::ReadOwner);
+        if (readOnlySettings) QFile::setPermissions(rig.folder.path(kSettings), QFile::ReadOwner);
         if (!typed.isEmpty()) rig.type(0, typed);
         SoundRig::click(rig.setup, QString("Command%1").arg(9 + row));  // "Not played: ..."
 
@@ -152,13 +163,13 @@ private Q_SLOTS:
         QCOMPARE(rig.messages->texts.join("").contains(message), true);
         QCOMPARE(rig.messages->texts.size(), message.isEmpty() ? 0 : 1);
         if (!typed.isEmpty() && !typed.contains(u'\n')) expected[0] = typed;
-        if (outcome != "none") expected[row] = rig.folder.path("songs/" + file);
+        if (taken) expected[row] = rig.folder.path("songs/" + file);
         QCOMPARE(rig.boxes(), expected);
-        QCOMPARE(SoundRig::text(rig.setup, "problem_" + QString::number(row)).isEmpty(),
-                 outcome != "none");
+        QCOMPARE(SoundRig::text(rig.setup, "problem_" + QString::number(row)).isEmpty(), taken);
         const QString written =
             "[Sound]\r\n" + expected.join("\r\n") + "\r\n[User]\r\nGuest\r\n[Award]\r\n";
-        QCOMPARE(rig.folder.readFile(kSettings), outcome == "saved" ? written.toUtf8() : before);
+        QCOMPARE(rig.folder.readFile(kSettings),
+                 taken && !readOnlySettings ? written.toUtf8() : before);
         const bool open = chooser && chooser->isVisible();
         QCOMPARE(open, file.isEmpty() && closedBy == "Command1");
         browseEnabled(!open);

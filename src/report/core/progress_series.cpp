@@ -1,5 +1,6 @@
 #include "progress_series.h"
 
+#include "score_sum.h"
 #include "summary_cells.h"
 
 #include <QMap>
@@ -19,23 +20,16 @@ QString sheetsText(qint64 sheets) {
            (sheets == 1 ? QStringLiteral(" sheet") : QStringLiteral(" sheets"));
 }
 
-struct Sum {
-    double total = 0;
-    qint64 count = 0;
-};
-
 }  // namespace
 
 ProgressSeries progressSeries(const QList<DailyScore>& days) {
     // Ordered maps put the levels and the days in order and merge the letter cases.
-    QMap<Level, QMap<QDate, Sum>> byLevel;
+    QMap<Level, QMap<QDate, ScoreSum>> byLevel;
     QMap<QDate, qint64> sheets;
     for (const DailyScore& day : days) {
         const std::optional<Level> level = levelNamed(day.level);
         if (!level || day.count <= 0) continue;
-        Sum& sum = byLevel[*level][day.day];
-        sum.total += day.total;
-        sum.count += day.count;
+        byLevel[*level][day.day].add(day.total, day.count);
         sheets[day.day] += day.count;
     }
     ProgressSeries series;
@@ -45,8 +39,8 @@ ProgressSeries progressSeries(const QList<DailyScore>& days) {
         for (auto day = level->cbegin(); day != level->cend(); ++day) {
             if (!previous.isValid() || previous.daysTo(day.key()) != 1)
                 line.runs.append(QList<LevelDay>());
-            line.runs.last().append(LevelDay{
-                day.key(), wholePercentOfFullSheet(day->total / double(day->count)), day->count});
+            line.runs.last().append(
+                LevelDay{day.key(), wholePercentOfFullSheet(*day->average()), day->count});
             previous = day.key();
         }
         series.lines.append(line);

@@ -1,5 +1,7 @@
 #include "summary_cells.h"
 
+#include "score_sum.h"
+
 #include <cmath>
 
 namespace {
@@ -8,26 +10,12 @@ constexpr int kFullSheet = kProblemCount;
 const QString kFullMarks = QStringLiteral("100%");
 const QString kNotApplicable = QStringLiteral("N/A");
 
-struct Sum {
-    double total = 0;
-    qint64 count = 0;
-
-    void add(const ScoreGroup& group) {
-        total += group.total;
-        count += group.count;
-    }
-    std::optional<double> average() const {
-        if (count == 0) return std::nullopt;
-        return total / double(count);
-    }
-};
-
 // Level names compare as a "like" without wildcards does: whole text, any case.
 bool isLevel(const ScoreGroup& group, Level level) {
     return group.level.compare(levelName(level), Qt::CaseInsensitive) == 0;
 }
 
-SummaryCell cellFor(const Sum& sum) {
+SummaryCell cellFor(const ScoreSum& sum) {
     const QString text = percentOfFullSheet(sum.average());
     return {text, text == kFullMarks};
 }
@@ -53,14 +41,14 @@ SummaryCells summaryCells(PracticeKind kind, const QList<ScoreGroup>& groups) {
                 rowCells[column] = {kNotApplicable, false};
             continue;
         }
-        Sum levelSum;
-        std::array<Sum, kSummaryColumnMinutes.size()> speedSums;
+        ScoreSum levelSum;
+        std::array<ScoreSum, kSummaryColumnMinutes.size()> speedSums;
         for (const ScoreGroup& group : groups) {
             if (!isLevel(group, level)) continue;
-            levelSum.add(group);
+            levelSum.add(group.total, group.count);
             for (int column = 0; column < int(kSummaryColumnMinutes.size()); ++column)
                 if (group.speed == speedText(kSummaryColumnMinutes[column]))
-                    speedSums[column].add(group);
+                    speedSums[column].add(group.total, group.count);
         }
         for (int column = 0; column < int(speedSums.size()); ++column)
             rowCells[column] = cellFor(speedSums[column]);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -15,7 +16,12 @@
 // level's total.
 inline constexpr int kSummaryColumns = 6;
 inline constexpr int kSummaryCells = int(kLevels.size()) * kSummaryColumns;
-inline constexpr std::array kSummaryColumnMinutes = {2, 5, 10, 15, 20};
+// The speeds the dialog offers, fastest first as the columns stand.
+inline constexpr auto kSummaryColumnMinutes = [] {
+    auto minutes = kSpeedMinutes;
+    std::reverse(minutes.begin(), minutes.end());
+    return minutes;
+}();
 
 struct SummaryCell {
     QString text;
