@@ -8,7 +8,9 @@
 
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
-#include "practice/core/score_table.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_schema.h"
+#include "scores/core/score_store.h"
 #include "report/core/records_csv.h"
 #include "report/progress_window.h"
 
@@ -29,7 +31,7 @@ const QDate kFirstDay = kLastDay.addYears(-10).addDays(1);
 constexpr int kSheetsPerDay = 10;
 
 bool fill(const QString& path, bool randomLevels) {
-    if (createScoreDatabase(path)) return false;
+    if (!createScoreDatabase(path)) return false;
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fill");
     db.setDatabaseName(path);
     bool done = db.open() && db.transaction();
@@ -116,9 +118,9 @@ int main(int argc, char** argv) {
             const QByteArray text =
                 recordsCsv(ScoreStore(context.databases)
                                .records(context.users.databasePath(user), range.first, range.last)
-                               .records);
+                               .value());
             bytes = text.size();
-            if (writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
+            if (!writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
         });
         std::printf(
             "%-22s  press to first complete frame: scores %6.1f ms, sheets per day "

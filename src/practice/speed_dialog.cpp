@@ -1,6 +1,6 @@
 #include "speed_dialog.h"
 
-#include "practice/core/score_vocabulary.h"
+#include "scores/core/score_vocabulary.h"
 #include "practice_screen.h"
 #include "practice_screens.h"
 

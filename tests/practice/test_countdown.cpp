@@ -1,3 +1,4 @@
+#include "scores/core/date_texts.h"
 #include "practice/core/clock_texts.h"
 #include "practice/core/countdown.h"
 #include "support/fake_clock.h"
