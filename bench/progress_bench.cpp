@@ -8,11 +8,11 @@
 
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
+#include "report/core/records_csv.h"
+#include "report/progress_window.h"
 #include "scores/core/date_texts.h"
 #include "scores/core/score_schema.h"
 #include "scores/core/score_store.h"
-#include "report/core/records_csv.h"
-#include "report/progress_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>

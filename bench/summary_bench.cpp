@@ -7,12 +7,12 @@
 #include "bench_stats.h"
 
 #include "app/core/database_connections.h"
-#include "scores/core/practice_kind.h"
+#include "report/core/summary_cells.h"
 #include "scores/core/date_texts.h"
+#include "scores/core/practice_kind.h"
 #include "scores/core/score_schema.h"
 #include "scores/core/score_store.h"
 #include "scores/core/score_vocabulary.h"
-#include "report/core/summary_cells.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

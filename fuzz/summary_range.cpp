@@ -2,11 +2,11 @@
 // clean-up deletes. The first byte picks the locale; the rest is the starting
 // date's text, a line break and the end date's text.
 #include "app/core/database_connections.h"
+#include "report/core/summary_dates.h"
 #include "scores/core/date_texts.h"
 #include "scores/core/score_schema.h"
 #include "scores/core/score_store.h"
 #include "scores/core/score_vocabulary.h"
-#include "report/core/summary_dates.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>

@@ -71,13 +71,13 @@ void UserCommands::restoreDatabase(QWidget* window) {
 bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
     const bool existed = context_.users.exists(userName);
     // A template that is no score database never replaces the user's records.
-    const Result<void> made =
-        context_.databases.replaceFile(context_.users.databasePath(userName), [&] {
-            return context_.users.makeDatabase(userName, checkScoreDatabase);
-        });
+    const Result<void> made = context_.databases.replaceFile(
+        context_.users.databasePath(userName),
+        [&] { return context_.users.makeDatabase(userName, checkScoreDatabase); });
     if (made) return true;
     const QString failure = existed ? QStringLiteral("The database \"%1\" was not replaced: %2")
                                     : QStringLiteral("The database \"%1\" could not be made: %2");
-    context_.messages->inform(window, failure.arg(userName + UserFiles::kDatabaseSuffix, made.error()));
+    context_.messages->inform(window,
+                              failure.arg(userName + UserFiles::kDatabaseSuffix, made.error()));
     return false;
 }

@@ -2,14 +2,14 @@
 
 #include "practice/core/awards.h"
 #include "practice/core/clock_texts.h"
-#include "scores/core/date_texts.h"
 #include "practice/core/countdown.h"
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
 #include "practice/core/score_queue.h"
-#include "scores/core/score_store.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
@@ -144,7 +144,8 @@ void PracticeScreen::openDatabase() {
     const QString path = context_.users.databasePath(context_.settings.userName());
     if (const Result<void> checked = ScoreStore(context_.databases).check(path); !checked)
         context_.messages->inform(
-            this, QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
+            this,
+            QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
 }
 
 void PracticeScreen::start() {

@@ -6,8 +6,8 @@
 #include "app/core/atomic_file.h"
 #include "app/named_button.h"
 #include "app/print_action.h"
-#include "scores/core/score_store.h"
 #include "report/core/records_csv.h"
+#include "scores/core/score_store.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -211,8 +211,9 @@ void ProgressWindow::saveCsv() {
              : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
                            .arg(databasePath(), read.error())};
     if (!saved)
-        context_.messages->inform(this, QStringLiteral("The records were not saved as \"%1\": %2")
-                                            .arg(path, saved.error()));
+        context_.messages->inform(
+            this,
+            QStringLiteral("The records were not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 void ProgressWindow::savePng() {
@@ -227,8 +228,9 @@ void ProgressWindow::savePng() {
                                    ? writeFileAtomically(path, bytes)
                                    : Failure{QStringLiteral("the picture could not be made")};
     if (!saved)
-        context_.messages->inform(this, QStringLiteral("The picture was not saved as \"%1\": %2")
-                                            .arg(path, saved.error()));
+        context_.messages->inform(
+            this,
+            QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 PracticeKind ProgressWindow::kind() const {

@@ -149,7 +149,8 @@ void ScoringSummary::closeEvent(QCloseEvent* event) {
 
 // No summary may count a sheet that lacks its speed, date or level, nor a test record.
 void ScoringSummary::removeIncompleteRecords() {
-    if (const Result<void> removed = ScoreStore(context_.databases).removeIncomplete(databasePath());
+    if (const Result<void> removed =
+            ScoreStore(context_.databases).removeIncomplete(databasePath());
         !removed)
         context_.messages->inform(
             this, QStringLiteral("Incomplete records could not be removed from \"%1\": %2")

@@ -87,7 +87,8 @@ private Q_SLOTS:
         const QFile::Permissions before = QFileInfo(watched).permissions();
         const Result<void> made = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann"));
         QCOMPARE(made.ok(), copies);
-        QVERIFY(copies || made.error().startsWith("the template \"Default User.mdk\" cannot be copied"));
+        QVERIFY(copies ||
+                made.error().startsWith("the template \"Default User.mdk\" cannot be copied"));
         QCOMPARE(QFileInfo(watched).permissions(), before);
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), copies ? 0 : 2);
     }

@@ -1,6 +1,6 @@
-#include "scores/core/date_texts.h"
 #include "report/core/summary_cells.h"
 #include "report/core/summary_dates.h"
+#include "scores/core/date_texts.h"
 #include "support/test_app.h"
 
 #include <QSqlQuery>

@@ -41,7 +41,8 @@ private Q_SLOTS:
             QCOMPARE(ScoreStore(connections).store(file, record).error(), QString());
         QCOMPARE(connections.openCount(file), 0);
         QCOMPARE(folder.records(user + u".mdb"_s), records);
-        QCOMPARE(firstValue(connections.open(file).value(), u"SELECT sdate FROM score"_s), u"2026-12-06"_s);
+        QCOMPARE(firstValue(connections.open(file).value(), u"SELECT sdate FROM score"_s),
+                 u"2026-12-06"_s);
     }
 
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
@@ -109,11 +110,13 @@ private Q_SLOTS:
         folder.makeUserDatabase(u"Bob"_s, 1);
         const QString ann = folder.path(u"Ann.mdb"_s), fresh = folder.path(u"fresh.mdb"_s);
         DatabaseConnections connections;
-        const DatabaseConnection first = connections.open(ann).value(), second = connections.open(ann).value();
+        const DatabaseConnection first = connections.open(ann).value(),
+                                 second = connections.open(ann).value();
         const DatabaseConnection other = connections.open(folder.path(u"Bob.mdb"_s)).value();
         QCOMPARE(ScoreStore(connections).store(ann, sheet(1)).error(), QString());
         // Bob's log keeps this record while a connection to Bob is open.
-        QCOMPARE(ScoreStore(connections).store(folder.path(u"Bob.mdb"_s), sheet(2)).error(), QString());
+        QCOMPARE(ScoreStore(connections).store(folder.path(u"Bob.mdb"_s), sheet(2)).error(),
+                 QString());
         QVERIFY(createScoreDatabase(fresh));
         QVERIFY(!createScoreDatabase(fresh));  // never over an existing file
         const Result<void> replaced = connections.replaceFile(ann, [&]() -> Result<void> {

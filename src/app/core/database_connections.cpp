@@ -64,8 +64,7 @@ DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name)
     : owner_(owner), name_(std::move(name)) {}
 
 DatabaseConnection::DatabaseConnection(DatabaseConnection&& other) noexcept
-    : owner_(std::exchange(other.owner_, nullptr)),
-      name_(std::move(other.name_)) {}
+    : owner_(std::exchange(other.owner_, nullptr)), name_(std::move(other.name_)) {}
 
 DatabaseConnection& DatabaseConnection::operator=(DatabaseConnection&& other) noexcept {
     if (this != &other) {

@@ -5,7 +5,6 @@
 
 #include <QObject>
 
-
 // The one writer of "path.mpt" and keeper of what it carries in the current
 // settings. Screens that show the user name or the award paths follow its signals.
 class SettingsOwner final : public QObject {

@@ -57,8 +57,8 @@ Result<void> UserFiles::makeDatabase(const QString& userName, const FileCheck& c
         templatePath(),
         {.maxBytes = kMaxTemplateBytes, .refuseLinks = true, .leaveReadOnly = true});
     const auto templateProblem = [](const QString& reason) {
-        return Failure{QStringLiteral("the template \"%1\" cannot be copied: %2")
-                           .arg(kTemplateName, reason)};
+        return Failure{
+            QStringLiteral("the template \"%1\" cannot be copied: %2").arg(kTemplateName, reason)};
     };
     if (!source.error.isEmpty()) return templateProblem(source.error);
     if (source.truncated) return templateProblem(QStringLiteral("it is far too large"));
