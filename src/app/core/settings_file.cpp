@@ -85,14 +85,14 @@ std::optional<QString> SettingsFile::ReadResult::problem() const {
 }
 
 SettingsFile::ReadResult SettingsFile::read() const {
-    const RegularFileRead file = readRegularFile(path_, {.maxBytes = kMaxBytes});
-    if (!file.error.isEmpty()) {
+    const Result<std::optional<RegularFile>> file = readRegularFile(path_, {.maxBytes = kMaxBytes});
+    if (!file || !*file) {
         ReadResult result;
-        result.missing = file.missing;
-        if (!file.missing) result.error = file.error;
+        result.missing = file.ok();
+        result.error = file.error();
         return result;
     }
-    return parse(file.bytes, file.truncated);
+    return parse((*file)->bytes, (*file)->truncated);
 }
 
 SettingsFile::ReadResult SettingsFile::parse(const QByteArray& bytes, bool cutAtBound) {

@@ -53,15 +53,16 @@ Result<void> UserFiles::makeDatabase(const QString& userName, const FileCheck& c
     if (Result<void> named = checkName(userName); !named) return named;
     // Read as the regular file in the data folder itself, never through a link,
     // and left read-only again, as it is kept between copies.
-    const RegularFileRead source = readRegularFile(
+    const Result<std::optional<RegularFile>> source = readRegularFile(
         templatePath(),
         {.maxBytes = kMaxTemplateBytes, .refuseLinks = true, .leaveReadOnly = true});
     const auto templateProblem = [](const QString& reason) {
         return Failure{
             QStringLiteral("the template \"%1\" cannot be copied: %2").arg(kTemplateName, reason)};
     };
-    if (!source.error.isEmpty()) return templateProblem(source.error);
-    if (source.truncated) return templateProblem(QStringLiteral("it is far too large"));
+    if (!source) return templateProblem(source.error());
+    if (!*source) return templateProblem(QStringLiteral("there is no such file"));
+    if ((*source)->truncated) return templateProblem(QStringLiteral("it is far too large"));
     FileCheck checkCopy;
     if (check) {
         checkCopy = [&](const QString& copy) -> Result<void> {
@@ -70,5 +71,5 @@ Result<void> UserFiles::makeDatabase(const QString& userName, const FileCheck& c
             return {};
         };
     }
-    return writeFileAtomically(databasePath(userName), source.bytes, checkCopy);
+    return writeFileAtomically(databasePath(userName), (*source)->bytes, checkCopy);
 }
