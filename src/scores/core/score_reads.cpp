@@ -40,12 +40,11 @@ QString dailyStatement() {
         .arg(kDate, kLevel, kScore, kName, kCategory, levelPlaceholders());
 }
 
-// Binds a category, the five levels and a range of days, in the statements' order.
-void bindCategoryRange(QSqlQuery& select, const QString& category, QDate first, QDate last) {
-    select.addBindValue(category);
-    for (const Level level : kLevels) select.addBindValue(levelName(level));
-    select.addBindValue(sdateText(first));
-    select.addBindValue(sdateText(last));
+// A category, the five levels and a range of days, in the statements' order.
+QVariantList categoryRange(const QString& category, QDate first, QDate last) {
+    QVariantList values{category};
+    for (const Level level : kLevels) values.append(levelName(level));
+    return values << sdateText(first) << sdateText(last);
 }
 
 // A row of summaryStatement() as its level's groups: one per speed with sheets, and
@@ -73,38 +72,44 @@ DailyScore dayAt(const QSqlQuery& select) {
             select.value(2).toDouble(), select.value(3).toLongLong()};
 }
 
+// Every column of the records the clauses after FROM pick.
+QString recordsStatement(const QString& clauses) {
+    return QStringLiteral("SELECT %1 FROM %2 %3").arg(kColumns, kName, clauses);
+}
+
 ScoreRecord recordAt(const QSqlQuery& select) {
     return {readSdate(select.value(0).toString()), select.value(1).toInt(),
             select.value(2).toString(), select.value(3).toString(), select.value(4).toString()};
 }
 
-// Runs the prepared `select` and gathers what `read` makes of each row.
-template <typename T, typename Read>
-Result<QList<T>> gather(QSqlQuery& select, Read read) {
-    if (!select.exec()) return Failure{select.lastError().text()};
+}  // namespace
+
+template <typename T>
+Result<QList<T>> ScoreStore::select(const QString& databasePath, const QString& statement,
+                                    const QVariantList& values, T (*read)(const QSqlQuery&)) {
+    const Result<DatabaseConnection> opened = open(databasePath);
+    if (!opened) return Failure{opened.error()};
+    QSqlQuery query(opened->database());
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) return Failure{query.lastError().text()};
     QList<T> rows;
-    while (select.next()) rows.append(read(select));
-    if (select.lastError().isValid()) return Failure{select.lastError().text()};
+    while (query.next()) rows.append(read(query));
+    if (query.lastError().isValid()) return Failure{query.lastError().text()};
     return rows;
 }
 
-}  // namespace
-
 Result<QList<ScoreRecord>> ScoreStore::readAll(const QString& databasePath) {
-    return select(databasePath, QStringLiteral("ORDER BY rowid"), {});
+    return select(databasePath, recordsStatement(QStringLiteral("ORDER BY rowid")), {}, recordAt);
 }
 
 Result<QList<ScoreGroup>> ScoreStore::groups(const QString& databasePath, const QString& category,
                                              QDate first, QDate last) {
-    const Result<DatabaseConnection> opened = open(databasePath);
-    if (!opened) return Failure{opened.error()};
-    QSqlQuery select(opened->database());
-    select.setForwardOnly(true);
-    select.prepare(summaryStatement());
-    for (const int minutes : kSpeedMinutes)
-        for (int twice = 0; twice < 2; ++twice) select.addBindValue(speedText(minutes));
-    bindCategoryRange(select, category, first, last);
-    const Result<QList<QList<ScoreGroup>>> levels = gather<QList<ScoreGroup>>(select, groupsAt);
+    QVariantList values;
+    for (const int minutes : kSpeedMinutes) values << speedText(minutes) << speedText(minutes);
+    const Result<QList<QList<ScoreGroup>>> levels = select(
+        databasePath, summaryStatement(), values + categoryRange(category, first, last), groupsAt);
     if (!levels) return Failure{levels.error()};
     QList<ScoreGroup> groups;
     for (const QList<ScoreGroup>& level : *levels) groups.append(level);
@@ -113,29 +118,13 @@ Result<QList<ScoreGroup>> ScoreStore::groups(const QString& databasePath, const 
 
 Result<QList<DailyScore>> ScoreStore::daily(const QString& databasePath, const QString& category,
                                             QDate first, QDate last) {
-    const Result<DatabaseConnection> opened = open(databasePath);
-    if (!opened) return Failure{opened.error()};
-    QSqlQuery select(opened->database());
-    select.setForwardOnly(true);
-    select.prepare(dailyStatement());
-    bindCategoryRange(select, category, first, last);
-    return gather<DailyScore>(select, dayAt);
+    return select(databasePath, dailyStatement(), categoryRange(category, first, last), dayAt);
 }
 
 Result<QList<ScoreRecord>> ScoreStore::records(const QString& databasePath, QDate first,
                                                QDate last) {
-    return select(databasePath,
-                  QStringLiteral("WHERE %1 BETWEEN ? AND ? ORDER BY %1, rowid").arg(kDate),
-                  {sdateText(first), sdateText(last)});
-}
-
-Result<QList<ScoreRecord>> ScoreStore::select(const QString& databasePath, const QString& clauses,
-                                              const QVariantList& values) {
-    const Result<DatabaseConnection> opened = open(databasePath);
-    if (!opened) return Failure{opened.error()};
-    QSqlQuery query(opened->database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM %2 %3").arg(kColumns, kName, clauses));
-    for (const QVariant& value : values) query.addBindValue(value);
-    return gather<ScoreRecord>(query, recordAt);
+    return select(
+        databasePath,
+        recordsStatement(QStringLiteral("WHERE %1 BETWEEN ? AND ? ORDER BY %1, rowid").arg(kDate)),
+        {sdateText(first), sdateText(last)}, recordAt);
 }

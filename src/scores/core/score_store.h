@@ -11,6 +11,7 @@
 
 class DatabaseConnection;
 class DatabaseConnections;
+class QSqlQuery;
 
 // Reads and writes a user's score database; each call opens the file, works with
 // bound values and releases the connection. Every call opens it the same way: it
@@ -62,9 +63,10 @@ private:
     Result<DatabaseConnection> open(const QString& databasePath, Locks locks = Locks::WaitFor);
     // True when stored; false when locked out, which only Locks::GiveUp reports.
     Result<bool> insert(const QString& databasePath, const ScoreRecord& record, Locks locks);
-    // The records the clauses after FROM pick, with `values` bound in order.
-    Result<QList<ScoreRecord>> select(const QString& databasePath, const QString& clauses,
-                                      const QVariantList& values);
+    // The rows `statement` picks with `values` bound in order, each as `read` makes it.
+    template <typename T>
+    Result<QList<T>> select(const QString& databasePath, const QString& statement,
+                            const QVariantList& values, T (*read)(const QSqlQuery&));
 
     DatabaseConnections& connections_;
 };
