@@ -8,7 +8,7 @@
 
 TestDataFolder::TestDataFolder() {
     const QString templatePath = path(UserFiles::kTemplateName);
-    if (const Result<void> made = createScoreDatabase(templatePath); !made)
+    if (auto made = createScoreDatabase(templatePath); !made)
         qFatal("%s", qPrintable(made.error()));
     QFile::setPermissions(templatePath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
@@ -26,16 +26,14 @@ QByteArray TestDataFolder::readFile(const QString& name) const {
 
 void TestDataFolder::makeUserDatabase(const QString& userName, int records) const {
     const QString file = path(userName + UserFiles::kDatabaseSuffix);
-    if (const Result<void> made = createScoreDatabase(file); !made)
-        qFatal("%s", qPrintable(made.error()));
+    if (auto made = createScoreDatabase(file); !made) qFatal("%s", qPrintable(made.error()));
     DatabaseConnections connections;
     ScoreStore store(connections);
     for (int i = 0; i < records; ++i) {
         const ScoreRecord record{QDate(2026, 12, 1), i % 19, QStringLiteral("15"),
                                  QStringLiteral("Normal"),
                                  QStringLiteral("Minus and Plus Practice program")};
-        if (const Result<void> stored = store.store(file, record); !stored)
-            qFatal("%s", qPrintable(stored.error()));
+        if (auto done = store.store(file, record); !done) qFatal("%s", qPrintable(done.error()));
     }
 }
 
