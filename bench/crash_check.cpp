@@ -6,7 +6,8 @@
 // the program has started again, no temporary file of a killed writer, while the
 // one another running copy is still writing, and files not the program's, stay.
 // Usage: bench-crash-check [kills] [seconds] [seed]
-#include "practice/core/score_table.h"
+#include "scores/core/score_schema.h"
+#include "scores/core/score_store.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -57,19 +58,19 @@ ScoreRecord recordWithId(int id) {
     const QString storing = context.users.databasePath(kStoringUser);
     const QString replaced = context.users.databasePath(kReplacedUser);
     for (int id = firstId;; ++id) {
-        std::optional<QString> error = store.store(storing, recordWithId(id));
-        if (!error) {
+        Result<void> done = store.store(storing, recordWithId(id));
+        if (done) {
             std::printf("stored %d\n", id);
             std::fflush(stdout);
-            error = context.settingsOwner.save(settingsVariant(id % 2));
+            done = context.settingsOwner.save(settingsVariant(id % 2));
         }
-        if (!error) {
-            error = context.databases.replaceFile(replaced, [&] {
-                return context.users.makeDatabase(kReplacedUser, scoreDatabaseProblem);
+        if (done) {
+            done = context.databases.replaceFile(replaced, [&] {
+                return context.users.makeDatabase(kReplacedUser, checkScoreDatabase);
             });
         }
-        if (error) {
-            std::fprintf(stderr, "%s\n", qPrintable(*error));
+        if (!done) {
+            std::fprintf(stderr, "%s\n", qPrintable(done.error()));
             std::exit(2);
         }
     }
@@ -124,13 +125,13 @@ QStringList leftovers(const QDir& folder, const QString& beingWritten) {
 // Opens the file as the program's next run would, and counts what is wrong with it.
 QSet<int> checkDatabase(const QString& path, Counts& counts) {
     DatabaseConnections connections;
-    const DatabaseConnection connection = connections.open(path);
-    if (!connection.isOpen() || scoreTableProblem(connection.database())) {
+    const Result<DatabaseConnection> opened = connections.open(path);
+    if (!opened || !checkScoreTable(opened->database())) {
         std::cerr << "not a score database after a kill: " << qPrintable(path) << '\n';
         ++counts.corrupt;
         return {};
     }
-    QSqlQuery query(connection.database());
+    QSqlQuery query(opened->database());
     if (!query.exec(QStringLiteral("PRAGMA integrity_check")) || !query.next() ||
         query.value(0).toString() != QStringLiteral("ok")) {
         std::cerr << "integrity check failed: " << qPrintable(path) << '\n';
@@ -155,8 +156,8 @@ int runParent(const QString& program, int kills, int seconds, unsigned seed) {
     const QDir folder(temporary.path());
     const UserFiles users(folder);
     const SettingsFile settings(folder.filePath(SettingsFile::kFileName));
-    if (createScoreDatabase(users.templatePath()) || users.makeDatabase(kStoringUser) ||
-        users.makeDatabase(kReplacedUser) || settings.write(settingsVariant(0))) {
+    if (!createScoreDatabase(users.templatePath()) || !users.makeDatabase(kStoringUser) ||
+        !users.makeDatabase(kReplacedUser) || !settings.write(settingsVariant(0))) {
         std::cerr << "the data folder could not be made\n";
         return 2;
     }

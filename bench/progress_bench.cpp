@@ -9,9 +9,9 @@
 
 #include "app/app_context.h"
 #include "app/core/atomic_file.h"
-#include "practice/core/score_table.h"
 #include "report/core/records_csv.h"
 #include "report/progress_window.h"
+#include "scores/core/score_store.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -100,9 +100,9 @@ int main(int argc, char** argv) {
             const QByteArray text =
                 recordsCsv(ScoreStore(context.databases)
                                .records(context.users.databasePath(user), range.first, range.last)
-                               .records);
+                               .value());
             bytes = text.size();
-            if (writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
+            if (!writeFileAtomically(csvPath, text)) std::fprintf(stderr, "CSV not written\n");
         });
         std::printf(
             "%-22s  press to first complete frame: scores %6.1f ms, sheets per day "

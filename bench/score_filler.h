@@ -1,6 +1,8 @@
 #pragma once
 
-#include "practice/core/score_table.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_record.h"
+#include "scores/core/score_schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -11,7 +13,7 @@
 // `record(i)`, inserted in one transaction: a million take seconds, not hours.
 inline bool fillScoreDatabase(const QString& path, qint64 count,
                               const std::function<ScoreRecord(qint64)>& record) {
-    if (createScoreDatabase(path)) return false;
+    if (!createScoreDatabase(path)) return false;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
     db.setDatabaseName(path);
     bool done = db.open() && db.transaction();

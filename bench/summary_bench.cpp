@@ -8,10 +8,11 @@
 #include "score_filler.h"
 
 #include "app/core/database_connections.h"
-#include "practice/core/practice_kind.h"
-#include "practice/core/score_table.h"
-#include "practice/core/score_vocabulary.h"
 #include "report/core/summary_cells.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/practice_kind.h"
+#include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -47,13 +48,13 @@ SummaryCells summary(DatabaseConnections& connections, const QString& path, QDat
                      QDate last) {
     const auto read = ScoreStore(connections)
                           .groups(path, categoryOf(PracticeKind::AdditionSubtraction), first, last);
-    return summaryCells(PracticeKind::AdditionSubtraction, read.groups);
+    return summaryCells(PracticeKind::AdditionSubtraction, read.value());
 }
 
 // The summary as the old screens asked for it: one statement per cell.
 SummaryCells naiveSummary(DatabaseConnections& connections, const QString& path, QDate first,
                           QDate last) {
-    const DatabaseConnection connection = connections.open(path);
+    const DatabaseConnection connection = connections.open(path).value();
     SummaryCells cells;
     for (int row = 0; row < int(kLevels.size()); ++row) {
         for (int column = 0; column < kSummaryColumns; ++column) {
@@ -89,7 +90,7 @@ double summaryMedianMs(const Summary& run, const QString& path, QDate first, QDa
 double removalMedianMs(const QString& path, int runs) {
     DatabaseConnections connections;
     return medianMs(runs, [&] {
-        if (ScoreStore(connections).removeIncomplete(path)) std::abort();
+        if (!ScoreStore(connections).removeIncomplete(path)) std::abort();
     });
 }
 

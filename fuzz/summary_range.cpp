@@ -2,10 +2,11 @@
 // clean-up deletes. The first byte picks the locale; the rest is the starting
 // date's text, a line break and the end date's text.
 #include "app/core/database_connections.h"
-#include "practice/core/clock_texts.h"
-#include "practice/core/score_table.h"
-#include "practice/core/score_vocabulary.h"
 #include "report/core/summary_dates.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_schema.h"
+#include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>
@@ -56,10 +57,10 @@ bool isPromisedForm(const QString& text, QDate day, const QLocale& locale) {
 void checkRemoval(QDate first, QDate last) {
     static QTemporaryDir folder;
     static const QString path = folder.filePath(QStringLiteral("scores.mdb"));
-    static const bool made = !createScoreDatabase(path);
+    static const bool made = createScoreDatabase(path).ok();
     static DatabaseConnections connections;
     if (!made) std::abort();
-    QSqlQuery(connections.open(path).database()).exec(QStringLiteral("DELETE FROM score"));
+    QSqlQuery(connections.open(path)->database()).exec(QStringLiteral("DELETE FROM score"));
     ScoreStore store(connections);
     QList<ScoreRecord> outside;
     for (const QDate end : {first, last})
@@ -69,12 +70,12 @@ void checkRemoval(QDate first, QDate last) {
                                          levelName(Level::Normal), categoryOf(kind)};
                 // Only days that sdate can hold as yyyy-mm-dd go in.
                 if (readSdate(sdateText(record.day)) != record.day) continue;
-                if (store.store(path, record)) std::abort();
+                if (!store.store(path, record)) std::abort();
                 if (record.day < first || record.day > last) outside.append(record);
             }
-    if (store.removeDays(path, first, last)) std::abort();
-    const ScoreStore::Records left = store.readAll(path);
-    if (!left.error.isEmpty() || left.records != outside) std::abort();
+    if (!store.removeDays(path, first, last)) std::abort();
+    const Result<QList<ScoreRecord>> left = store.readAll(path);
+    if (!left || *left != outside) std::abort();
 }
 
 }  // namespace
@@ -99,10 +100,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (last && !isPromisedForm(endText, *last, locale)))
         std::abort();
     // Both ends read and in order, or refused with a message.
-    const DayRangeReading reading = readDayRange(startText, endText, locale, kToday);
-    if (reading.range.has_value() != (first && last && *first <= *last)) std::abort();
-    if (reading.range ? reading.range->first != *first || reading.range->last != *last
-                      : reading.problem.isEmpty())
+    const Result<DayRange> range = readDayRange(startText, endText, locale, kToday);
+    if (range.ok() != (first && last && *first <= *last)) std::abort();
+    if (range ? range->first != *first || range->last != *last : range.error().isEmpty())
         std::abort();
     if (first && last) checkRemoval(*first, *last);
     return 0;

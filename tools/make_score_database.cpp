@@ -1,6 +1,6 @@
 // Build step: writes an empty score database for the data folder.
 // Usage: make-score-database <file> <read-only|writable>
-#include "practice/core/score_table.h"
+#include "scores/core/score_schema.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     const QString& path = args[1];
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QFile::remove(path);
-    if (const auto error = createScoreDatabase(path)) {
-        err << "make-score-database: " << path << ": " << *error << '\n';
+    if (const Result<void> created = createScoreDatabase(path); !created) {
+        err << "make-score-database: " << path << ": " << created.error() << '\n';
         return 1;
     }
     QFile::Permissions permissions = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;

@@ -4,11 +4,12 @@
 
 void openReleaseNotes(AppContext& context, QWidget* parent) {
     const QString path = context.dataFolder.absoluteFilePath(QStringLiteral("rel.txt"));
-    if (const auto error =
-            context.launcher->openInTextEditor(path, context.dataFolder.absolutePath()))
-        context.messages->inform(
-            parent,
-            QStringLiteral("The release notes \"%1\" could not be opened: %2").arg(path, *error));
+    if (const Result<void> opened =
+            context.launcher->openInTextEditor(path, context.dataFolder.absolutePath());
+        !opened)
+        context.messages->inform(parent,
+                                 QStringLiteral("The release notes \"%1\" could not be opened: %2")
+                                     .arg(path, opened.error()));
 }
 
 void showSystemRequirement(MessageBoxes& messages, QWidget* parent) {

@@ -1,7 +1,7 @@
 #include "user_commands.h"
 
 #include "app_context.h"
-#include "practice/core/score_table.h"
+#include "scores/core/score_schema.h"
 
 namespace {
 
@@ -38,18 +38,18 @@ bool UserCommands::requireCurrentUser(QWidget* window) {
 }
 
 void UserCommands::changeUser(QWidget* window, const QString& typedName) {
-    if (const auto problem = UserFiles::nameProblem(typedName)) {
-        context_.messages->inform(window,
-                                  *problem + QStringLiteral(" The current user stays as it was."));
+    if (const Result<void> named = UserFiles::checkName(typedName); !named) {
+        context_.messages->inform(
+            window, named.error() + QStringLiteral(" The current user stays as it was."));
         return;
     }
     StoredSettings changed = context_.settings.stored;
     changed.userName = typedName;
-    if (const auto error = context_.settingsOwner.save(changed)) {
+    if (const Result<void> saved = context_.settingsOwner.save(changed); !saved) {
         context_.messages->inform(
             window, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
                                    "The current user stays as it was.")
-                        .arg(SettingsFile::kFileName, *error));
+                        .arg(SettingsFile::kFileName, saved.error()));
         return;
     }
     const QString& userName = context_.settings.userName();
@@ -71,12 +71,13 @@ void UserCommands::restoreDatabase(QWidget* window) {
 bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
     const bool existed = context_.users.exists(userName);
     // A template that is no score database never replaces the user's records.
-    const auto error = context_.databases.replaceFile(context_.users.databasePath(userName), [&] {
-        return context_.users.makeDatabase(userName, scoreDatabaseProblem);
-    });
-    if (!error) return true;
+    const Result<void> made = context_.databases.replaceFile(
+        context_.users.databasePath(userName),
+        [&] { return context_.users.makeDatabase(userName, checkScoreDatabase); });
+    if (made) return true;
     const QString failure = existed ? QStringLiteral("The database \"%1\" was not replaced: %2")
                                     : QStringLiteral("The database \"%1\" could not be made: %2");
-    context_.messages->inform(window, failure.arg(userName + UserFiles::kDatabaseSuffix, *error));
+    context_.messages->inform(window,
+                              failure.arg(userName + UserFiles::kDatabaseSuffix, made.error()));
     return false;
 }

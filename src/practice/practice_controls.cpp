@@ -2,7 +2,7 @@
 
 #include "sheet_view.h"
 
-#include "practice/core/score_vocabulary.h"
+#include "scores/core/score_vocabulary.h"
 
 #include "app/named_button.h"
 #include "app/named_label.h"

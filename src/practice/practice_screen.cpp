@@ -6,9 +6,10 @@
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
 #include "practice/core/score_queue.h"
-#include "practice/core/score_table.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
@@ -141,9 +142,10 @@ void PracticeScreen::switchScreen() {
 // Only proves the user's database can take scores; every record opens it afresh.
 void PracticeScreen::openDatabase() {
     const QString path = context_.users.databasePath(context_.settings.userName());
-    if (const auto problem = ScoreStore(context_.databases).check(path))
+    if (const Result<void> checked = ScoreStore(context_.databases).check(path); !checked)
         context_.messages->inform(
-            this, QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, *problem));
+            this,
+            QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
 }
 
 void PracticeScreen::start() {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice/core/practice_kind.h"
 #include "practice/core/sheet.h"
 #include "practice_controls.h"
+#include "scores/core/practice_kind.h"
 
 #include <QMainWindow>
 

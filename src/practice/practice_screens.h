@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/core/practice_kind.h"
+#include "scores/core/practice_kind.h"
 
 #include "app/screens.h"
 

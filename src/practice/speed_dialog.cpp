@@ -1,8 +1,8 @@
 #include "speed_dialog.h"
 
-#include "practice/core/score_vocabulary.h"
 #include "practice_screen.h"
 #include "practice_screens.h"
+#include "scores/core/score_vocabulary.h"
 
 #include "app/app_context.h"
 #include "app/core/number_text.h"

@@ -7,8 +7,8 @@
 #include "app/named_button.h"
 #include "app/named_label.h"
 #include "app/print_action.h"
-#include "practice/core/score_table.h"
 #include "report/core/records_csv.h"
+#include "scores/core/score_store.h"
 
 #include <QBuffer>
 #include <QButtonGroup>
@@ -161,16 +161,16 @@ void ProgressWindow::showProgress(const QString& userName, DayRange range) {
 // them empty, so that nothing of another category or user shows. A chart is made
 // when it is first shown, since one of years of days takes a while.
 void ProgressWindow::read() {
-    const ScoreStore::Days read =
+    const Result<QList<DailyScore>> read =
         ScoreStore(context_.databases)
             .daily(databasePath(), categoryOf(kind()), range_.first, range_.last);
-    series_ = progressSeries(read.days);
+    series_ = progressSeries(read ? *read : QList<DailyScore>());
     stale_ = {scoresChart_, sheetsChart_};
     showView();
-    if (!read.error.isEmpty())
+    if (!read)
         context_.messages->inform(this,
                                   QStringLiteral("The scores could not be read from \"%1\": %2")
-                                      .arg(databasePath(), read.error));
+                                      .arg(databasePath(), read.error()));
 }
 
 void ProgressWindow::showView() {
@@ -215,17 +215,16 @@ void ProgressWindow::saveCsv() {
         this, QStringLiteral("Save as CSV"), suggestedPath(QStringLiteral(".csv")),
         QStringLiteral("Spreadsheet files (*.csv)"));
     if (path.isEmpty()) return;
-    const ScoreStore::Records read =
+    const Result<QList<ScoreRecord>> read =
         ScoreStore(context_.databases).records(databasePath(), range_.first, range_.last);
-    std::optional<QString> error;
-    if (!read.error.isEmpty())
-        error = QStringLiteral("the scores could not be read from \"%1\": %2")
-                    .arg(databasePath(), read.error);
-    else
-        error = writeFileAtomically(path, recordsCsv(read.records));
-    if (error)
+    const Result<void> saved =
+        read ? writeFileAtomically(path, recordsCsv(*read))
+             : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
+                           .arg(databasePath(), read.error())};
+    if (!saved)
         context_.messages->inform(
-            this, QStringLiteral("The records were not saved as \"%1\": %2").arg(path, *error));
+            this,
+            QStringLiteral("The records were not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 void ProgressWindow::savePng() {
@@ -236,14 +235,13 @@ void ProgressWindow::savePng() {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    std::optional<QString> error;
-    if (!grab().save(&buffer, "PNG"))
-        error = QStringLiteral("the picture could not be made");
-    else
-        error = writeFileAtomically(path, bytes);
-    if (error)
+    const Result<void> saved = grab().save(&buffer, "PNG")
+                                   ? writeFileAtomically(path, bytes)
+                                   : Failure{QStringLiteral("the picture could not be made")};
+    if (!saved)
         context_.messages->inform(
-            this, QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, *error));
+            this,
+            QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 PracticeKind ProgressWindow::kind() const {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice/core/practice_kind.h"
 #include "report/core/progress_series.h"
 #include "report/core/summary_dates.h"
+#include "scores/core/practice_kind.h"
 
 #include <QSet>
 #include <QWidget>

@@ -10,8 +10,8 @@
 #include "app/named_button.h"
 #include "app/named_label.h"
 #include "app/print_action.h"
-#include "practice/core/clock_texts.h"
-#include "practice/core/score_table.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_store.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -149,10 +149,12 @@ void ScoringSummary::closeEvent(QCloseEvent* event) {
 
 // No summary may count a sheet that lacks its speed, date or level, nor a test record.
 void ScoringSummary::removeIncompleteRecords() {
-    if (const auto error = ScoreStore(context_.databases).removeIncomplete(databasePath()))
+    if (const Result<void> removed =
+            ScoreStore(context_.databases).removeIncomplete(databasePath());
+        !removed)
         context_.messages->inform(
             this, QStringLiteral("Incomplete records could not be removed from \"%1\": %2")
-                      .arg(databasePath(), *error));
+                      .arg(databasePath(), removed.error()));
 }
 
 // Everything is read before anything is shown, so a failure leaves the table
@@ -160,16 +162,16 @@ void ScoringSummary::removeIncompleteRecords() {
 void ScoringSummary::summarise(PracticeKind kind) {
     const std::optional<DayRange> range = typedRange();
     if (!range) return;
-    const ScoreStore::Groups read =
+    const Result<QList<ScoreGroup>> read =
         ScoreStore(context_.databases)
             .groups(databasePath(), categoryOf(kind), range->first, range->last);
-    if (!read.error.isEmpty()) {
+    if (!read) {
         context_.messages->inform(this,
                                   QStringLiteral("The scores could not be read from \"%1\": %2")
-                                      .arg(databasePath(), read.error));
+                                      .arg(databasePath(), read.error()));
         return;
     }
-    table_->showCells(summaryCells(kind, read.groups));
+    table_->showCells(summaryCells(kind, *read));
     title_->setText(titleOf(kind));
 }
 
@@ -181,10 +183,11 @@ void ScoringSummary::cleanUp() {
                                                         "database from ") +
                                              startDate_->text() + QStringLiteral(" to ") +
                                              endDate_->text())) {
-        if (const auto error = ScoreStore(context_.databases)
-                                   .removeDays(databasePath(), range->first, range->last))
+        if (const Result<void> removed = ScoreStore(context_.databases)
+                                             .removeDays(databasePath(), range->first, range->last);
+            !removed)
             context_.messages->inform(this, QStringLiteral("No record was deleted from \"%1\": %2")
-                                                .arg(databasePath(), *error));
+                                                .arg(databasePath(), removed.error()));
         else
             context_.messages->inform(this, QStringLiteral("Records deleted !"));
     }
@@ -209,10 +212,13 @@ void ScoringSummary::end() {
 }
 
 std::optional<DayRange> ScoringSummary::typedRange() {
-    const DayRangeReading reading =
+    const Result<DayRange> range =
         readDayRange(startDate_->text(), endDate_->text(), QLocale(), context_.clock->now().date());
-    if (!reading.range) context_.messages->inform(this, reading.problem);
-    return reading.range;
+    if (!range) {
+        context_.messages->inform(this, range.error());
+        return std::nullopt;
+    }
+    return *range;
 }
 
 QString ScoringSummary::databasePath() const {

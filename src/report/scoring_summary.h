@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/core/practice_kind.h"
 #include "report/core/summary_dates.h"
+#include "scores/core/practice_kind.h"
 
 #include <QWidget>
 

@@ -131,13 +131,13 @@ void SoundSetupScreen::showPaths() {
 
 // Typed or chosen, a path the settings file cannot hold is refused; the box goes back.
 bool SoundSetupScreen::takePath(int row, const QString& path) {
-    const auto problem = context_.settingsOwner.setAwardPath(row, path);
-    if (!problem) return true;
+    const Result<void> taken = context_.settingsOwner.setAwardPath(row, path);
+    if (taken) return true;
     rows_[row].path->setText(context_.settings.stored.awardSoundPaths[row]);
     context_.messages->inform(
         this, QStringLiteral("A sound path that %1 cannot be kept in the settings file \"%2\"; "
                              "the sound for \"%3\" stays as it was.")
-                  .arg(*problem, context_.settingsOwner.file().path(),
+                  .arg(taken.error(), context_.settingsOwner.file().path(),
                        QString::fromLatin1(kRows[row].award)));
     return false;
 }
@@ -160,11 +160,11 @@ void SoundSetupScreen::browse(int row) {
 // Select writes it.
 void SoundSetupScreen::takeChoice(const QString& path) {
     if (!browsingRow_ || !takePath(*browsingRow_, path)) return;
-    if (const auto error = context_.settingsOwner.saveAwardPaths()) {
+    if (const Result<void> saved = context_.settingsOwner.saveAwardPaths(); !saved) {
         context_.messages->inform(
             this, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
                                  "The sound you chose is used now, but it is not saved yet.")
-                      .arg(context_.settingsOwner.file().path(), *error));
+                      .arg(context_.settingsOwner.file().path(), saved.error()));
     }
 }
 

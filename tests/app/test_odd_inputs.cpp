@@ -2,7 +2,7 @@
 #include "app/core/number_text.h"
 #include "app/core/settings_file.h"
 #include "app/user_commands.h"
-#include "practice/core/score_table.h"
+#include "scores/core/score_store.h"
 #include "support/fakes.h"
 #include "support/test_data_folder.h"
 
@@ -26,11 +26,13 @@ void place(const TestDataFolder& folder, const QString& name, const QString& kin
     const QByteArray path = QFile::encodeName(folder.path(name));
     const QByteArray other = QFile::encodeName(folder.path(QStringLiteral("other")));
     if (kind == "file") folder.writeFile(name, bytes);
-    if (kind == "pipe") ::mkfifo(path.constData(), 0600);
+    int made = 0;
+    if (kind == "pipe") made = ::mkfifo(path.constData(), 0600);
     if (kind == "folder") folder.dir().mkdir(name);
-    if (kind == "link") ::symlink(other.constData(), path.constData());
-    if (kind == "hard link") ::link(other.constData(), path.constData());
-    if (kind == "link to /dev/zero") ::symlink("/dev/zero", path.constData());
+    if (kind == "link") made = ::symlink(other.constData(), path.constData());
+    if (kind == "hard link") made = ::link(other.constData(), path.constData());
+    if (kind == "link to /dev/zero") made = ::symlink("/dev/zero", path.constData());
+    QCOMPARE(made, 0);
 }
 
 }  // namespace
@@ -85,9 +87,9 @@ private Q_SLOTS:
         const QString watched =
             folder.path(kind.contains("link") ? QStringLiteral("other") : UserFiles::kTemplateName);
         const QFile::Permissions before = QFileInfo(watched).permissions();
-        const auto error = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann"));
-        QCOMPARE(!error, copies);
-        QVERIFY(copies || error->startsWith("the template \"Default User.mdk\" cannot be copied"));
+        const QString error = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann")).error();
+        QCOMPARE(error.isEmpty(), copies);
+        QVERIFY(copies || error.startsWith("the template \"Default User.mdk\" cannot be copied"));
         QCOMPARE(QFileInfo(watched).permissions(), before);
         QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), copies ? 0 : 2);
     }
@@ -97,7 +99,7 @@ private Q_SLOTS:
         TestDataFolder made;
         made.makeUserDatabase(QStringLiteral("cat"));
         DatabaseConnections connections;
-        QSqlQuery(connections.open(made.path(QStringLiteral("cat.mdb"))).database())
+        QSqlQuery(connections.open(made.path(QStringLiteral("cat.mdb")))->database())
             .exec(QStringLiteral("ALTER TABLE score RENAME COLUMN cat TO category"));
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("bytes of no database") << QByteArray(8192, '\x9c');
@@ -121,9 +123,9 @@ private Q_SLOTS:
         // In the user's place, it is never written to.
         place(folder, QStringLiteral("Ann.mdb"), "file", bytes);
         DatabaseConnections connections;
-        const auto stored =
+        const Result<void> stored =
             ScoreStore(connections).store(folder.path(QStringLiteral("Ann.mdb")), {});
-        QVERIFY(stored && stored->startsWith("it is not a score database ("));
+        QVERIFY(stored.error().startsWith("it is not a score database ("));
         QCOMPARE(folder.readFile(QStringLiteral("Ann.mdb")), bytes);
     }
 

@@ -17,7 +17,7 @@ private Q_SLOTS:
         settings.awardSoundPaths = {
             u"C:\\sounds\\boo.wav"_s, u" yay.mid "_s, {}, u"/home/me/wow.mp3"_s, u"perfect.wav"_s};
         settings.userName = u"  Zoë O'Neil "_s;
-        QCOMPARE(file.write(settings), std::nullopt);
+        QCOMPARE(file.write(settings).error(), QString());
         QCOMPARE(
             folder.readFile(SettingsFile::kFileName),
             QByteArray("[Sound]\r\nC:\\sounds\\boo.wav\r\n yay.mid \r\n\r\n/home/me/wow.mp3\r\n"
@@ -26,9 +26,9 @@ private Q_SLOTS:
         // A value that would not read back as itself never reaches the file.
         StoredSettings broken = settings;
         broken.userName = u"Ann\r"_s;
-        QCOMPARE(file.write(broken), u"the user name contains a line break"_s);
+        QCOMPARE(file.write(broken).error(), u"the user name contains a line break"_s);
         broken.awardSoundPaths[4] = u"\x1b"_s;
-        QCOMPARE(file.write(broken), u"award sound 5 contains a control character"_s);
+        QCOMPARE(file.write(broken).error(), u"award sound 5 contains a control character"_s);
         QCOMPARE(file.read().settings, settings);
         // The temporary file went into the file's place.
         QCOMPARE(folder.dir().entryList(QDir::Files | QDir::Hidden),

@@ -1,7 +1,7 @@
 #include "app/core/database_connections.h"
 #include "app/core/settings_file.h"
 #include "app/core/user_files.h"
-#include "practice/core/score_table.h"
+#include "scores/core/score_store.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -24,8 +24,8 @@ private Q_SLOTS:
         QVERIFY(!user.isEmpty() && UserFiles(folder).exists(user));
         DatabaseConnections connections;
         const auto read = ScoreStore(connections).readAll(UserFiles(folder).databasePath(user));
-        QCOMPARE(read.error, QString());
-        QVERIFY(read.records.isEmpty());
+        QCOMPARE(read.error(), QString());
+        QVERIFY(read->isEmpty());
         const QFileInfo templateFile(folder.filePath(UserFiles::kTemplateName));
         QVERIFY(templateFile.isFile() && !(templateFile.permissions() & QFile::WriteOwner));
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("rel.txt"))).size() > 0);

@@ -1,5 +1,6 @@
 #include "practice/core/clock_texts.h"
 #include "practice/core/countdown.h"
+#include "scores/core/date_texts.h"
 #include "support/fake_clock.h"
 
 #include <QSignalSpy>

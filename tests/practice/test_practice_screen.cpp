@@ -214,7 +214,8 @@ private slots:
     // Under another program's write lock the screen opens and answers, and the sheet waits;
     // a lock held as long as a connection would wait is reported; the program's end stores.
     void aLockedDatabaseHoldsNothingStill() {
-        const DatabaseConnection holder = app->context.databases.open(app->folder.path(kGuest));
+        const DatabaseConnection holder =
+            app->context.databases.open(app->folder.path(kGuest)).value();
         QSqlQuery lock(holder.database());
         QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
         QWidget* s = app->open(PracticeKind::AdditionSubtraction);

@@ -72,7 +72,7 @@ class TestProgress : public QObject {
     QString file() const { return rig->folder.path("Guest.mdb"); }
     void store(const QString& records) {
         for (const ScoreRecord& record : recordsOf(records))
-            QVERIFY(!ScoreStore(rig->context.databases).store(file(), record));
+            QVERIFY(ScoreStore(rig->context.databases).store(file(), record));
     }
 
 private Q_SLOTS:
@@ -112,7 +112,7 @@ private Q_SLOTS:
         const auto read = ScoreStore(rig->context.databases)
                               .daily(file(), categoryOf(PracticeKind(multiplication)),
                                      QDate(2026, 3, 1), QDate(2026, 3, 7));
-        QCOMPARE(described(progressSeries(read.days)), expected);
+        QCOMPARE(described(progressSeries(read.value())), expected);
     }
 
     void csv_data() {
@@ -240,7 +240,7 @@ private Q_SLOTS:
         store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->show(ScreenId::ScoringSummary);
         if (years) {
-            QVERIFY(QSqlQuery(rig->context.databases.open(file()).database())
+            QVERIFY(QSqlQuery(rig->context.databases.open(file())->database())
                         .exec("WITH RECURSIVE d(day) AS (SELECT '2016-12-07' UNION ALL SELECT "
                               "date(day, '+1 day') FROM d WHERE day < '2026-12-04') INSERT INTO "
                               "score SELECT day, 0, '5', 'Easy', '" +

@@ -1,6 +1,6 @@
-#include "practice/core/clock_texts.h"
 #include "report/core/summary_cells.h"
 #include "report/core/summary_dates.h"
+#include "scores/core/date_texts.h"
 #include "support/test_app.h"
 
 #include <QSqlQuery>
@@ -33,7 +33,7 @@ class TestScoringSummary : public QObject {
 
     QString file() const { return rig->folder.path("Guest.mdb"); }
     bool sql(const QString& statement) {
-        const DatabaseConnection connection = rig->context.databases.open(file());
+        const DatabaseConnection connection = rig->context.databases.open(file()).value();
         return QSqlQuery(connection.database()).exec(statement);
     }
     QWidget* summary() const { return rig->context.screens.find(ScreenId::ScoringSummary); }
@@ -236,8 +236,8 @@ private Q_SLOTS:
         QVERIFY(summary()->focusWidget()->objectName() == "Command1" && summary()->width() <= 800 &&
                 summary()->height() <= 600 && !screens.find(ScreenId::MulDivPractice) &&
                 rig->context.databases.openCount(file()) == 0);
-        const DatabaseConnection connection = rig->context.databases.open(file());
-        QSqlQuery plan(connection.database());
+        const Result<DatabaseConnection> opened = rig->context.databases.open(file());
+        QSqlQuery plan(opened ? opened->database() : QSqlDatabase());
         plan.exec(
             "EXPLAIN QUERY PLAN SELECT lvl, speed, score FROM score WHERE cat = '' AND sdate > ''");
         QVERIFY(QFile::exists(kept) ||

@@ -44,11 +44,10 @@ public:
 
 class RecordingLauncher final : public ProgramLauncher {
 public:
-    std::optional<QString> openInTextEditor(const QString& filePath,
-                                            const QString& workingFolder) override {
+    Result<void> openInTextEditor(const QString& filePath, const QString& workingFolder) override {
         opened.append({filePath, workingFolder});
-        return error;
+        return outcome;
     }
     QList<QStringList> opened;  // file, working folder
-    std::optional<QString> error;
+    Result<void> outcome;
 };

@@ -2,8 +2,8 @@
 
 #include "app/app_context.h"
 #include "practice/core/countdown.h"
-#include "practice/core/practice_kind.h"
 #include "practice/practice_screens.h"
+#include "scores/core/practice_kind.h"
 #include "support/fake_clock.h"
 #include "support/fakes.h"
 #include "support/scripted_random.h"

@@ -2,12 +2,14 @@
 
 #include "app/core/database_connections.h"
 #include "app/core/user_files.h"
+#include "scores/core/score_schema.h"
 
 #include <QFile>
 
 TestDataFolder::TestDataFolder() {
     const QString templatePath = path(UserFiles::kTemplateName);
-    if (const auto error = createScoreDatabase(templatePath)) qFatal("%s", qPrintable(*error));
+    if (auto made = createScoreDatabase(templatePath); !made)
+        qFatal("%s", qPrintable(made.error()));
     QFile::setPermissions(templatePath, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
@@ -24,26 +26,26 @@ QByteArray TestDataFolder::readFile(const QString& name) const {
 
 void TestDataFolder::makeUserDatabase(const QString& userName, int records) const {
     const QString file = path(userName + UserFiles::kDatabaseSuffix);
-    if (const auto error = createScoreDatabase(file)) qFatal("%s", qPrintable(*error));
+    if (auto made = createScoreDatabase(file); !made) qFatal("%s", qPrintable(made.error()));
     DatabaseConnections connections;
     ScoreStore store(connections);
     for (int i = 0; i < records; ++i) {
         const ScoreRecord record{QDate(2026, 12, 1), i % 19, QStringLiteral("15"),
                                  QStringLiteral("Normal"),
                                  QStringLiteral("Minus and Plus Practice program")};
-        if (const auto error = store.store(file, record)) qFatal("%s", qPrintable(*error));
+        if (auto done = store.store(file, record); !done) qFatal("%s", qPrintable(done.error()));
     }
 }
 
 QList<ScoreRecord> TestDataFolder::records(const QString& fileName) const {
     DatabaseConnections connections;
-    return ScoreStore(connections).readAll(path(fileName)).records;
+    return ScoreStore(connections).readAll(path(fileName)).value();
 }
 
 int TestDataFolder::recordCount(const QString& fileName) const {
     DatabaseConnections connections;
-    const ScoreStore::Records read = ScoreStore(connections).readAll(path(fileName));
-    return read.error.isEmpty() ? int(read.records.size()) : -1;
+    const Result<QList<ScoreRecord>> read = ScoreStore(connections).readAll(path(fileName));
+    return read ? int(read->size()) : -1;
 }
 
 void TestDataFolder::writeSettings(const QString& userName) const {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "practice/core/score_table.h"
+#include "scores/core/date_texts.h"
+#include "scores/core/score_store.h"
 
 #include <QDir>
 #include <QList>

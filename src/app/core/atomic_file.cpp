@@ -33,31 +33,23 @@ std::filesystem::path nativePath(const QString& path) {
 
 // A new temporary file from `pattern`, locked for this writer; null with `error` set
 // when none could be made.
-std::unique_ptr<QTemporaryFile> openLocked(const QString& pattern, QString& error) {
+Result<std::unique_ptr<QTemporaryFile>> openLocked(const QString& pattern) {
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         auto temporary = std::make_unique<QTemporaryFile>(pattern);
-        if (!temporary->open()) {
-            error = temporary->errorString();
-            return nullptr;
-        }
+        if (!temporary->open()) return Failure{temporary->errorString()};
         // Where Qt makes the file unnamed, it is locked before asking for its name
         // gives it one; elsewhere the cleaner may have taken it before the lock.
-        if (::flock(temporary->handle(), LOCK_EX) != 0) {
-            error = QString::fromLocal8Bit(std::strerror(errno));
-            return nullptr;
-        }
+        if (::flock(temporary->handle(), LOCK_EX) != 0)
+            return Failure{QString::fromLocal8Bit(std::strerror(errno))};
         temporary->fileName();
         struct stat status {};
-        if (::fstat(temporary->handle(), &status) != 0) {
-            error = QString::fromLocal8Bit(std::strerror(errno));
-            return nullptr;
-        }
+        if (::fstat(temporary->handle(), &status) != 0)
+            return Failure{QString::fromLocal8Bit(std::strerror(errno))};
         if (status.st_nlink > 0) return temporary;
         // Its name may belong to another file by now.
         temporary->setAutoRemove(false);
     }
-    error = QStringLiteral("the temporary file was removed while it was being made");
-    return nullptr;
+    return Failure{QStringLiteral("the temporary file was removed while it was being made")};
 }
 
 // Removes the file only when no writer holds its lock, and only the file that was
@@ -79,8 +71,8 @@ bool removeUnlocked(const QString& path) {
 
 }  // namespace
 
-std::optional<QString> writeFileAtomically(const QString& target, const QByteArray& bytes,
-                                           const FileCheck& check) {
+Result<void> writeFileAtomically(const QString& target, const QByteArray& bytes,
+                                 const FileCheck& check) {
     const QFileInfo existing(target);
     QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ReadGroup | QFileDevice::ReadOther;
@@ -88,28 +80,28 @@ std::optional<QString> writeFileAtomically(const QString& target, const QByteArr
         permissions = existing.permissions();
         // Checked on the bits, since a rename would replace a read-only file anyway.
         if (!(permissions & QFileDevice::WriteOwner))
-            return QStringLiteral("the file is read-only");
+            return Failure{QStringLiteral("the file is read-only")};
     }
     // A short temporary name, so that a target name near the length limit still works.
-    QString openError;
-    const std::unique_ptr<QTemporaryFile> temporary =
-        openLocked(existing.absolutePath() + kTemporaryPattern, openError);
-    if (!temporary) return openError;
+    Result<std::unique_ptr<QTemporaryFile>> opened =
+        openLocked(existing.absolutePath() + kTemporaryPattern);
+    if (!opened) return Failure{opened.error()};
+    const std::unique_ptr<QTemporaryFile> temporary = std::move(opened).value();
     if (temporary->write(bytes) != bytes.size() || !temporary->flush())
-        return temporary->errorString();
+        return Failure{temporary->errorString()};
     if (::fsync(temporary->handle()) != 0)
-        return QStringLiteral("the data could not be synced to disk");
-    if (!temporary->setPermissions(permissions)) return temporary->errorString();
+        return Failure{QStringLiteral("the data could not be synced to disk")};
+    if (!temporary->setPermissions(permissions)) return Failure{temporary->errorString()};
     if (check) {
-        if (auto problem = check(temporary->fileName())) return problem;
+        if (Result<void> checked = check(temporary->fileName()); !checked) return checked;
     }
 
     // The lock is held until the file has its final name.
     std::error_code error;
     std::filesystem::rename(nativePath(temporary->fileName()), nativePath(target), error);
-    if (error) return QString::fromLocal8Bit(error.message());
+    if (error) return Failure{QString::fromLocal8Bit(error.message())};
     temporary->setAutoRemove(false);
-    return std::nullopt;
+    return {};
 }
 
 int removeLeftoverTemporaries(const QString& folder) {

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
-// Why a file is not fit to be used, or nothing when it is.
-using FileCheck = std::function<std::optional<QString>(const QString& path)>;
+// Fails with why a file is not fit to be used.
+using FileCheck = std::function<Result<void>(const QString& path)>;
 
 // Replaces `target` with `bytes` so that a crash leaves either the old file or the
 // new one: the bytes go to a temporary file ".brenlo-XXXXXX" in the same folder,
@@ -16,9 +17,9 @@ using FileCheck = std::function<std::optional<QString>(const QString& path)>;
 // temporary file first, and its reason stops the replacement. A new file is
 // readable by all and writable by its owner; an existing one keeps its
 // permissions, and a read-only one is refused.
-// Returns the reason on failure; the target is then untouched.
-std::optional<QString> writeFileAtomically(const QString& target, const QByteArray& bytes,
-                                           const FileCheck& check = {});
+// On failure the target is untouched.
+Result<void> writeFileAtomically(const QString& target, const QByteArray& bytes,
+                                 const FileCheck& check = {});
 
 // Removes the temporary files that writers killed before their rename left in
 // `folder`, and only those: each writer holds a lock on its temporary file until

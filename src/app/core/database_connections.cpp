@@ -60,20 +60,17 @@ bool isLockError(const QSqlError& error) {
     return error.nativeErrorCode() == QStringLiteral("5");
 }
 
-DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name, QString error)
-    : owner_(owner), name_(std::move(name)), error_(std::move(error)) {}
+DatabaseConnection::DatabaseConnection(DatabaseConnections* owner, QString name)
+    : owner_(owner), name_(std::move(name)) {}
 
 DatabaseConnection::DatabaseConnection(DatabaseConnection&& other) noexcept
-    : owner_(std::exchange(other.owner_, nullptr)),
-      name_(std::move(other.name_)),
-      error_(std::move(other.error_)) {}
+    : owner_(std::exchange(other.owner_, nullptr)), name_(std::move(other.name_)) {}
 
 DatabaseConnection& DatabaseConnection::operator=(DatabaseConnection&& other) noexcept {
     if (this != &other) {
         release();
         owner_ = std::exchange(other.owner_, nullptr);
         name_ = std::move(other.name_);
-        error_ = std::move(other.error_);
     }
     return *this;
 }
@@ -119,7 +116,7 @@ DatabaseConnections::~DatabaseConnections() {
     for (const QString& name : files_.keys()) close(name);
 }
 
-DatabaseConnection DatabaseConnections::open(const QString& filePath) {
+Result<DatabaseConnection> DatabaseConnections::open(const QString& filePath) {
     const QString path = absolute(filePath);
     matchLogPermissions(path);
     // Qt's connection names are process-wide, so they are counted process-wide too.
@@ -141,10 +138,10 @@ DatabaseConnection DatabaseConnections::open(const QString& filePath) {
     }
     if (!error.isEmpty()) {
         QSqlDatabase::removeDatabase(name);
-        return DatabaseConnection(nullptr, QString(), error);
+        return Failure{error};
     }
     files_.insert(name, path);
-    return DatabaseConnection(this, name, QString());
+    return DatabaseConnection(this, name);
 }
 
 void DatabaseConnections::releaseAll(const QString& filePath) {
@@ -153,19 +150,19 @@ void DatabaseConnections::releaseAll(const QString& filePath) {
     // The last connection to close checkpoints and removes the log; a log left by
     // a crash is recovered by opening the file once more.
     if (QFileInfo::exists(path + kWalSuffix)) {
-        const DatabaseConnection recovery = open(path);
-        if (recovery.isOpen())
-            QSqlQuery(recovery.database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        const Result<DatabaseConnection> recovery = open(path);
+        if (recovery)
+            QSqlQuery(recovery->database()).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
 }
 
-std::optional<QString> DatabaseConnections::replaceFile(
-    const QString& filePath, const std::function<std::optional<QString>()>& write) {
+Result<void> DatabaseConnections::replaceFile(const QString& filePath,
+                                              const std::function<Result<void>()>& write) {
     releaseAll(filePath);
-    if (auto error = write()) return error;
+    if (const Result<void> written = write(); !written) return written;
     const QString path = absolute(filePath);
     for (const QString& suffix : {kWalSuffix, kShmSuffix}) QFile::remove(path + suffix);
-    return std::nullopt;
+    return {};
 }
 
 int DatabaseConnections::openCount(const QString& filePath) const {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "result.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class DatabaseConnections;
 
@@ -21,7 +22,6 @@ public:
 
     bool isOpen() const;
     QSqlDatabase database() const;
-    const QString& error() const { return error_; }
 
     // From now on gives up at once while another connection holds the write lock.
     void stopWaitingForLocks() const;
@@ -32,12 +32,11 @@ public:
 
 private:
     friend class DatabaseConnections;
-    DatabaseConnection(DatabaseConnections* owner, QString name, QString error);
+    DatabaseConnection(DatabaseConnections* owner, QString name);
     void release();
 
     DatabaseConnections* owner_ = nullptr;
     QString name_;
-    QString error_;
 };
 
 // SQLite's answer while another connection holds the lock a statement needs.
@@ -55,9 +54,8 @@ public:
     // How long a connection waits for another's write lock before it fails.
     static constexpr int kLockWaitMs = 5000;
 
-    // Opens an existing file for reading and writing. On failure the connection
-    // is not open and error() says why.
-    DatabaseConnection open(const QString& filePath);
+    // Opens an existing file for reading and writing.
+    Result<DatabaseConnection> open(const QString& filePath);
 
     // Closes every connection this process holds to the file and folds any
     // write-ahead log back into it, so that the file can be replaced whole.
@@ -65,9 +63,8 @@ public:
 
     // Replaces a database file whole through `write`: every connection to it is
     // released first, and the old file's log files go with it, so that SQLite never
-    // replays them into the new one. Returns what `write` reports on failure.
-    std::optional<QString> replaceFile(const QString& filePath,
-                                       const std::function<std::optional<QString>()>& write);
+    // replays them into the new one. Fails as `write` does.
+    Result<void> replaceFile(const QString& filePath, const std::function<Result<void>()>& write);
 
     int openCount(const QString& filePath) const;
 

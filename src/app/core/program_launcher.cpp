@@ -16,12 +16,13 @@ SystemProgramLauncher::SystemProgramLauncher()
 SystemProgramLauncher::SystemProgramLauncher(QString program, QStringList leadingArguments)
     : program_(std::move(program)), leadingArguments_(std::move(leadingArguments)) {}
 
-std::optional<QString> SystemProgramLauncher::openInTextEditor(const QString& filePath,
-                                                               const QString& workingFolder) {
+Result<void> SystemProgramLauncher::openInTextEditor(const QString& filePath,
+                                                     const QString& workingFolder) {
     QProcess process;
     process.setProgram(program_);
     process.setArguments(leadingArguments_ + QStringList{filePath});
     process.setWorkingDirectory(workingFolder);
-    if (process.startDetached()) return std::nullopt;
-    return QStringLiteral("\"%1\" could not be started: %2").arg(program_, process.errorString());
+    if (process.startDetached()) return {};
+    return Failure{
+        QStringLiteral("\"%1\" could not be started: %2").arg(program_, process.errorString())};
 }

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <optional>
 
 // Starts outside programs without waiting for them. Tests record the requests.
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
 
-    // Opens the file in the desktop's text editor, started in `workingFolder`;
-    // the reason when the editor could not be started.
-    virtual std::optional<QString> openInTextEditor(const QString& filePath,
-                                                    const QString& workingFolder) = 0;
+    // Opens the file in the desktop's text editor, started in `workingFolder`; fails
+    // when the editor could not be started.
+    virtual Result<void> openInTextEditor(const QString& filePath,
+                                          const QString& workingFolder) = 0;
 };
 
 class SystemProgramLauncher final : public ProgramLauncher {
@@ -24,8 +24,7 @@ public:
     // Runs `program` with `leadingArguments` and then the file.
     SystemProgramLauncher(QString program, QStringList leadingArguments);
 
-    std::optional<QString> openInTextEditor(const QString& filePath,
-                                            const QString& workingFolder) override;
+    Result<void> openInTextEditor(const QString& filePath, const QString& workingFolder) override;
 
 private:
     QString program_;

@@ -45,28 +45,19 @@ private:
 
 }  // namespace
 
-RegularFileRead readRegularFile(const QString& path, const RegularFileOptions& options) {
-    RegularFileRead result;
+Result<std::optional<RegularFile>> readRegularFile(const QString& path,
+                                                   const RegularFileOptions& options) {
     // Non-blocking, so that opening a named pipe with no writer returns at once.
     int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     if (options.refuseLinks) flags |= O_NOFOLLOW;
     const Descriptor file(::open(QFile::encodeName(path).constData(), flags));
-    if (file.get() < 0) {
-        result.missing = errno == ENOENT;
-        result.error = result.missing ? QStringLiteral("there is no such file")
-                                      : openError(errno, options.refuseLinks);
-        return result;
-    }
+    if (file.get() < 0 && errno == ENOENT) return std::optional<RegularFile>();
+    if (file.get() < 0) return Failure{openError(errno, options.refuseLinks)};
     // Checked on what was opened, so that nothing can be swapped in after the check.
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        result.error = systemError(errno);
-        return result;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        result.error = notRegular(status.st_mode);
-        return result;
-    }
+    if (::fstat(file.get(), &status) != 0) return Failure{systemError(errno)};
+    if (!S_ISREG(status.st_mode)) return Failure{notRegular(status.st_mode)};
+    RegularFile result;
     // One byte past the bound tells a file that is too long from one that fits exactly.
     result.bytes.resize(options.maxBytes + 1);
     qint64 filled = 0;
@@ -74,11 +65,7 @@ RegularFileRead readRegularFile(const QString& path, const RegularFileOptions& o
         const ssize_t count =
             ::read(file.get(), result.bytes.data() + filled, size_t(result.bytes.size() - filled));
         if (count < 0 && errno == EINTR) continue;
-        if (count < 0) {
-            result.error = systemError(errno);
-            result.bytes.clear();
-            return result;
-        }
+        if (count < 0) return Failure{systemError(errno)};
         if (count == 0) break;
         filled += count;
     }
@@ -87,5 +74,5 @@ RegularFileRead readRegularFile(const QString& path, const RegularFileOptions& o
     if (options.leaveReadOnly && status.st_nlink == 1 &&
         (status.st_mode & ALLPERMS) != kReadOnlyForAll)
         ::fchmod(file.get(), kReadOnlyForAll);
-    return result;
+    return std::optional<RegularFile>(std::move(result));
 }

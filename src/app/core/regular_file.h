@@ -1,16 +1,18 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 // Reads a file of the data folder that the user may have replaced with anything:
 // only a regular file is read, and never more than a bound, so that a named pipe
 // cannot block the program and a device or a huge file cannot exhaust it.
-struct RegularFileRead {
+struct RegularFile {
     QByteArray bytes;        // at most the bound
-    bool missing = false;    // there is no file of that name
     bool truncated = false;  // the file holds more than the bound
-    QString error;           // why nothing was read; set when missing too
 };
 
 struct RegularFileOptions {
@@ -22,4 +24,6 @@ struct RegularFileOptions {
     bool leaveReadOnly = false;
 };
 
-RegularFileRead readRegularFile(const QString& path, const RegularFileOptions& options);
+// Nothing when there is no file of that name; fails with why nothing was read.
+Result<std::optional<RegularFile>> readRegularFile(const QString& path,
+                                                   const RegularFileOptions& options);

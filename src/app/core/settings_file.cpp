@@ -85,14 +85,14 @@ std::optional<QString> SettingsFile::ReadResult::problem() const {
 }
 
 SettingsFile::ReadResult SettingsFile::read() const {
-    const RegularFileRead file = readRegularFile(path_, {.maxBytes = kMaxBytes});
-    if (!file.error.isEmpty()) {
+    const Result<std::optional<RegularFile>> file = readRegularFile(path_, {.maxBytes = kMaxBytes});
+    if (!file || !*file) {
         ReadResult result;
-        result.missing = file.missing;
-        if (!file.missing) result.error = file.error;
+        result.missing = file.ok();
+        result.error = file.error();
         return result;
     }
-    return parse(file.bytes, file.truncated);
+    return parse((*file)->bytes, (*file)->truncated);
 }
 
 SettingsFile::ReadResult SettingsFile::parse(const QByteArray& bytes, bool cutAtBound) {
@@ -123,21 +123,21 @@ QByteArray SettingsFile::format(const StoredSettings& settings) {
     return bytes;
 }
 
-std::optional<QString> SettingsFile::valueProblem(const QString& value) {
+Result<void> SettingsFile::checkValue(const QString& value) {
     for (const QChar c : value) {
-        if (c == u'\r' || c == u'\n') return QStringLiteral("contains a line break");
+        if (c == u'\r' || c == u'\n') return Failure{QStringLiteral("contains a line break")};
         if ((c < u'\x20' && c != u'\t') || c == u'\x7f')
-            return QStringLiteral("contains a control character");
+            return Failure{QStringLiteral("contains a control character")};
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> SettingsFile::write(const StoredSettings& settings) const {
+Result<void> SettingsFile::write(const StoredSettings& settings) const {
     for (int award = 0; award < StoredSettings::kAwardCount; ++award) {
-        if (const auto problem = valueProblem(settings.awardSoundPaths[award]))
-            return valueName(kFirstSoundLine + award) + u' ' + *problem;
+        if (const Result<void> fit = checkValue(settings.awardSoundPaths[award]); !fit)
+            return Failure{valueName(kFirstSoundLine + award) + u' ' + fit.error()};
     }
-    if (const auto problem = valueProblem(settings.userName))
-        return valueName(kUserLine) + u' ' + *problem;
+    if (const Result<void> fit = checkValue(settings.userName); !fit)
+        return Failure{valueName(kUserLine) + u' ' + fit.error()};
     return writeFileAtomically(path_, format(settings));
 }

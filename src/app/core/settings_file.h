@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include "current_settings.h"
 
 #include <QByteArray>
@@ -37,17 +39,17 @@ public:
     ReadResult read() const;
 
     // Replaces the file atomically with the nine lines, each ended by CR LF.
-    // Returns the reason when it could not be written; the old file is then intact.
-    // A value with a valueProblem() is refused, since it would not read back as itself.
-    std::optional<QString> write(const StoredSettings& settings) const;
+    // On failure the old file is intact. A value checkValue() refuses is refused here,
+    // since it would not read back as itself.
+    Result<void> write(const StoredSettings& settings) const;
 
     // The reading and writing of the bytes, apart from the file.
     static ReadResult parse(const QByteArray& bytes, bool cutAtBound = false);
     static QByteArray format(const StoredSettings& settings);
 
-    // Why `value` cannot be one of the file's lines, as "contains ...", or nothing: a
-    // line break would split it, another control character would make the line garbled.
-    static std::optional<QString> valueProblem(const QString& value);
+    // Fails with why `value` cannot be one of the file's lines, as "contains ...": a line
+    // break would split it, another control character would make the line garbled.
+    static Result<void> checkValue(const QString& value);
 
     const QString& path() const { return path_; }
 

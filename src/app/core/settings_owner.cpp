@@ -6,29 +6,29 @@ SettingsFile::ReadResult SettingsOwner::load() {
     return result;
 }
 
-std::optional<QString> SettingsOwner::save(const StoredSettings& changed) {
+Result<void> SettingsOwner::save(const StoredSettings& changed) {
     return write(changed, true);
 }
 
-std::optional<QString> SettingsOwner::saveAwardPaths() {
+Result<void> SettingsOwner::saveAwardPaths() {
     return write(settings_.stored, false);
 }
 
-std::optional<QString> SettingsOwner::setAwardPath(int award, const QString& path) {
-    if (auto problem = SettingsFile::valueProblem(path)) return problem;
+Result<void> SettingsOwner::setAwardPath(int award, const QString& path) {
+    if (Result<void> fit = SettingsFile::checkValue(path); !fit) return fit;
     StoredSettings changed = settings_.stored;
     changed.awardSoundPaths[award] = path;
     take(changed);
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> SettingsOwner::write(const StoredSettings& values, bool takeUserName) {
-    if (auto error = file_.write(values)) return error;
+Result<void> SettingsOwner::write(const StoredSettings& values, bool takeUserName) {
+    if (Result<void> written = file_.write(values); !written) return written;
     const SettingsFile::ReadResult readBack = file_.read();
     StoredSettings taken = readBack.error.isEmpty() ? readBack.settings : values;
     if (!takeUserName) taken.userName = settings_.stored.userName;
     take(taken);
-    return std::nullopt;
+    return {};
 }
 
 void SettingsOwner::take(const StoredSettings& stored) {

@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-#include <optional>
-
 // The one writer of "path.mpt" and keeper of what it carries in the current
 // settings. Screens that show the user name or the award paths follow its signals.
 class SettingsOwner final : public QObject {
@@ -22,23 +20,23 @@ public:
 
     // Writes `changed` and takes the values back as the file now holds them. On
     // failure the current values and the old file stay as they were.
-    std::optional<QString> save(const StoredSettings& changed);
+    Result<void> save(const StoredSettings& changed);
 
     // Writes the current values and takes back only the award paths: the user line is
     // read into a scratch value, so the current user never changes here. On failure the
     // current values and the old file stay as they were.
-    std::optional<QString> saveAwardPaths();
+    Result<void> saveAwardPaths();
 
     // Changes award path `award` for the whole program at once; the file follows at
-    // the next save. A path the file cannot hold is refused, and its problem returned.
-    std::optional<QString> setAwardPath(int award, const QString& path);
+    // the next save. A path the file cannot hold is refused.
+    Result<void> setAwardPath(int award, const QString& path);
 
 Q_SIGNALS:
     void userNameChanged(const QString& userName);
     void awardPathsChanged();
 
 private:
-    std::optional<QString> write(const StoredSettings& values, bool takeUserName);
+    Result<void> write(const StoredSettings& values, bool takeUserName);
     void take(const StoredSettings& stored);
 
     const SettingsFile file_;

@@ -15,22 +15,22 @@ constexpr qint64 kMaxTemplateBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-std::optional<QString> UserFiles::nameProblem(const QString& userName) {
+Result<void> UserFiles::checkName(const QString& userName) {
     if (userName == QStringLiteral(".") || userName == QStringLiteral(".."))
-        return QStringLiteral("\"%1\" is not allowed as a user name.").arg(userName);
+        return Failure{QStringLiteral("\"%1\" is not allowed as a user name.").arg(userName)};
     for (const QChar c : userName) {
         if (c == QLatin1Char('/'))
-            return QStringLiteral("A user name cannot contain the character \"/\".");
+            return Failure{QStringLiteral("A user name cannot contain the character \"/\".")};
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("A user name cannot contain control characters.");
+            return Failure{QStringLiteral("A user name cannot contain control characters.")};
     }
     if (QFile::encodeName(userName + kDatabaseSuffix).size() > kMaxFileNameBytes)
-        return QStringLiteral("The user name is too long to be a file name.");
-    return std::nullopt;
+        return Failure{QStringLiteral("The user name is too long to be a file name.")};
+    return {};
 }
 
 std::optional<QString> UserFiles::findDatabase(const QString& userName) const {
-    if (nameProblem(userName)) return std::nullopt;
+    if (!checkName(userName)) return std::nullopt;
     const QString wanted = userName + kDatabaseSuffix;
     if (QFileInfo(dataFolder_.filePath(wanted)).isFile()) return wanted;
     const QFileInfoList entries =
@@ -49,26 +49,27 @@ QString UserFiles::databasePath(const QString& userName) const {
     return dataFolder_.filePath(findDatabase(userName).value_or(userName + kDatabaseSuffix));
 }
 
-std::optional<QString> UserFiles::makeDatabase(const QString& userName,
-                                               const FileCheck& check) const {
-    if (const auto problem = nameProblem(userName)) return problem;
+Result<void> UserFiles::makeDatabase(const QString& userName, const FileCheck& check) const {
+    if (Result<void> named = checkName(userName); !named) return named;
     // Read as the regular file in the data folder itself, never through a link,
     // and left read-only again, as it is kept between copies.
-    const RegularFileRead source = readRegularFile(
+    const Result<std::optional<RegularFile>> source = readRegularFile(
         templatePath(),
         {.maxBytes = kMaxTemplateBytes, .refuseLinks = true, .leaveReadOnly = true});
     const auto templateProblem = [](const QString& reason) {
-        return QStringLiteral("the template \"%1\" cannot be copied: %2")
-            .arg(kTemplateName, reason);
+        return Failure{
+            QStringLiteral("the template \"%1\" cannot be copied: %2").arg(kTemplateName, reason)};
     };
-    if (!source.error.isEmpty()) return templateProblem(source.error);
-    if (source.truncated) return templateProblem(QStringLiteral("it is far too large"));
+    if (!source) return templateProblem(source.error());
+    if (!*source) return templateProblem(QStringLiteral("there is no such file"));
+    if ((*source)->truncated) return templateProblem(QStringLiteral("it is far too large"));
     FileCheck checkCopy;
     if (check) {
-        checkCopy = [&](const QString& copy) -> std::optional<QString> {
-            if (auto problem = check(copy)) return templateProblem(*problem);
-            return std::nullopt;
+        checkCopy = [&](const QString& copy) -> Result<void> {
+            if (const Result<void> checked = check(copy); !checked)
+                return templateProblem(checked.error());
+            return {};
         };
     }
-    return writeFileAtomically(databasePath(userName), source.bytes, checkCopy);
+    return writeFileAtomically(databasePath(userName), (*source)->bytes, checkCopy);
 }

@@ -17,8 +17,8 @@ public:
 
     explicit UserFiles(QDir dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
-    // Why `userName` cannot name a file in the data folder, or nothing when it can.
-    static std::optional<QString> nameProblem(const QString& userName);
+    // Fails with why `userName` cannot name a file in the data folder.
+    static Result<void> checkName(const QString& userName);
 
     // The existence test: a regular file named "<name>.mdb" in any case of letters.
     bool exists(const QString& userName) const;
@@ -30,8 +30,8 @@ public:
     // The copy steps: the template, which must be a regular file in the data folder
     // and is left read-only, replaces the user's database atomically once `check`
     // (when given) has found nothing wrong with the copy.
-    // Returns the reason on failure; the old database is then intact.
-    std::optional<QString> makeDatabase(const QString& userName, const FileCheck& check = {}) const;
+    // On failure the old database is intact.
+    Result<void> makeDatabase(const QString& userName, const FileCheck& check = {}) const;
 
     QString templatePath() const { return dataFolder_.filePath(kTemplateName); }
 

@@ -2,22 +2,6 @@
 
 #include <QRegularExpression>
 
-QString dateLabelFormat(const QLocale& locale) {
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    static const QRegularExpression year(QStringLiteral("y+"));
-    return format.replace(year, QStringLiteral("yyyy"));
-}
-
-QString dateLabelText(QDate date, const QLocale& locale) {
-    return locale.toString(date, dateLabelFormat(locale));
-}
-
-std::optional<QDate> readDateLabel(const QString& text, const QLocale& locale) {
-    const QDate date = locale.toDate(text, dateLabelFormat(locale));
-    if (!date.isValid()) return std::nullopt;
-    return date;
-}
-
 QString clockLabelText(QTime time, const QLocale& locale) {
     QString format = locale.timeFormat(QLocale::LongFormat);
     static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));

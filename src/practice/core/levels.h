@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice_kind.h"
-#include "score_vocabulary.h"
+#include "scores/core/practice_kind.h"
+#include "scores/core/score_vocabulary.h"
 
 #include "app/core/level_parameters.h"
 

@@ -1,5 +1,7 @@
 #include "score_queue.h"
 
+#include "scores/core/score_store.h"
+
 #include "app/core/clock.h"
 #include "app/core/database_connections.h"
 
@@ -21,7 +23,7 @@ ScoreQueue::ScoreQueue(DatabaseConnections& connections, const Clock& clock, QOb
 
 ScoreQueue::~ScoreQueue() {
     for (const Queued& queued : std::as_const(queue_))
-        if (ScoreStore(connections_).store(queued.path, queued.record)) break;
+        if (!ScoreStore(connections_).store(queued.path, queued.record)) break;
 }
 
 void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {
@@ -42,18 +44,17 @@ void ScoreQueue::storeQueued() {
             ++i;
             continue;
         }
-        const ScoreStore::Attempt attempt =
-            ScoreStore(connections_).tryStore(queued.path, queued.record);
-        if (!attempt.error) {
+        const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.record);
+        if (stored && *stored) {
             queue_.removeAt(i);
             continue;
         }
-        waiting = attempt.locked && keepWaiting();
+        waiting = stored && keepWaiting();
         if (waiting) break;
-        const QString reason = attempt.locked
+        const QString reason = stored
                                    ? QStringLiteral("another program kept it locked for %1 seconds")
                                          .arg(DatabaseConnections::kLockWaitMs / 1000)
-                                   : *attempt.error;
+                                   : stored.error();
         failedPaths.append(queued.path);
         failures.append({queued.path, reason});
         ++i;

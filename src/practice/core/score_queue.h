@@ -1,6 +1,6 @@
 #pragma once
 
-#include "score_table.h"
+#include "scores/core/score_record.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice_kind.h"
+#include "scores/core/practice_kind.h"
 
 #include "app/core/level_parameters.h"
 

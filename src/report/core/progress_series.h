@@ -1,7 +1,7 @@
 #pragma once
 
-#include "practice/core/score_table.h"
-#include "practice/core/score_vocabulary.h"
+#include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
 
 #include <QDate>
 #include <QList>

@@ -1,5 +1,7 @@
 #include "records_csv.h"
 
+#include "scores/core/date_texts.h"
+
 #include <QStringList>
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/core/score_table.h"
+#include "scores/core/score_store.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "practice/core/practice_kind.h"
-#include "practice/core/score_table.h"
-#include "practice/core/score_vocabulary.h"
+#include "scores/core/practice_kind.h"
+#include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "summary_dates.h"
 
-#include "practice/core/clock_texts.h"
+#include "scores/core/date_texts.h"
 
 #include <QRegularExpression>
 
@@ -52,19 +52,16 @@ std::optional<QDate> readSummaryDate(const QString& text, const QLocale& locale)
     return std::nullopt;
 }
 
-DayRangeReading readDayRange(const QString& startText, const QString& endText,
-                             const QLocale& locale, QDate today) {
+Result<DayRange> readDayRange(const QString& startText, const QString& endText,
+                              const QLocale& locale, QDate today) {
     const std::optional<QDate> first = readSummaryDate(startText, locale);
     if (!first)
-        return {std::nullopt,
-                problemWith(QStringLiteral("starting date"), startText, locale, today)};
+        return Failure{problemWith(QStringLiteral("starting date"), startText, locale, today)};
     const std::optional<QDate> last = readSummaryDate(endText, locale);
-    if (!last)
-        return {std::nullopt, problemWith(QStringLiteral("end date"), endText, locale, today)};
+    if (!last) return Failure{problemWith(QStringLiteral("end date"), endText, locale, today)};
     if (*first > *last)
-        return {std::nullopt,
-                QStringLiteral("The starting date \"%1\" is after the end date \"%2\". Please "
-                               "type a starting date no later than the end date.")
-                    .arg(startText, endText)};
-    return {DayRange{*first, *last}, QString()};
+        return Failure{QStringLiteral("The starting date \"%1\" is after the end date \"%2\". "
+                                      "Please type a starting date no later than the end date.")
+                           .arg(startText, endText)};
+    return DayRange{*first, *last};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/result.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -18,12 +20,8 @@ struct DayRange {
     QDate last;
 };
 
-// Both boxes read as days, the first no later than the last; or the message that
-// names the box, its text and the form expected, with `today` as the example, or
-// that says the range is reversed.
-struct DayRangeReading {
-    std::optional<DayRange> range;
-    QString problem;
-};
-DayRangeReading readDayRange(const QString& startText, const QString& endText,
-                             const QLocale& locale, QDate today);
+// Both boxes read as days, the first no later than the last; or fails with the
+// message that names the box, its text and the form expected, with `today` as the
+// example, or that says the range is reversed.
+Result<DayRange> readDayRange(const QString& startText, const QString& endText,
+                              const QLocale& locale, QDate today);

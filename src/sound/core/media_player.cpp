@@ -15,8 +15,8 @@ MediaPlayer::MediaPlayer(AudioOutput& output, QString baseFolder, QObject* paren
 
 void MediaPlayer::play(const QString& path) {
     const QString file = path.isEmpty() ? path : QDir(baseFolder_).filePath(path);
-    if (const auto problem = playProblem(file))
-        Q_EMIT cannotPlay(path, *problem);
+    if (const Result<void> playable = checkPlayable(file); !playable)
+        Q_EMIT cannotPlay(path, playable.error());
     else
         handedOn_.insert(file, path);
     // Even a path that cannot play goes on: it cuts off what plays, and the output logs it.

@@ -50,14 +50,15 @@ private:
             Q_EMIT notPlayable(path, kNoDevice);
             return;
         }
-        SoundFileRead read = readSoundFile(path, outdated);
-        if (read.outdated) return;
-        if (!read.problem.isEmpty()) {
+        Result<std::optional<SoundFile>> readOrNot = readSoundFile(path, outdated);
+        if (!readOrNot) {
             stop_();
             sounding_.clear();
-            notPlayableFile(path, read.problem);
+            notPlayableFile(path, readOrNot.error());
             return;
         }
+        if (!*readOrNot) return;
+        SoundFile read = **std::move(readOrNot);
         const SdlMusicResult result =
             play_(read.bytes.constData(), int(read.bytes.size()), read.kind);
         // What played before is stopped now, and its bytes may go.

@@ -24,45 +24,37 @@ std::optional<SdlMusicKind> kindOf(const QByteArray& head) {
     return std::nullopt;
 }
 
-SoundFileRead problem(const QString& text) {
-    SoundFileRead read;
-    read.problem = text;
-    return read;
-}
-
 }  // namespace
 
-SoundFileRead readSoundFile(const QString& path, const std::function<bool()>& outdated) {
-    if (path.isEmpty()) return problem(QStringLiteral("no file is named"));
+Result<std::optional<SoundFile>> readSoundFile(const QString& path,
+                                               const std::function<bool()>& outdated) {
+    if (path.isEmpty()) return Failure{QStringLiteral("no file is named")};
     // Non-blocking, so that a named pipe put in a file's place cannot hold the thread.
     const int descriptor = ::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) return problem(qt_error_string(errno));
+    if (descriptor < 0) return Failure{qt_error_string(errno)};
     QFile file;  // closes the descriptor however the read ends
     file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat info {};
-    if (::fstat(descriptor, &info) != 0) return problem(qt_error_string(errno));
-    if (!S_ISREG(info.st_mode)) return problem(QStringLiteral("it is not a regular file"));
+    if (::fstat(descriptor, &info) != 0) return Failure{qt_error_string(errno)};
+    if (!S_ISREG(info.st_mode)) return Failure{QStringLiteral("it is not a regular file")};
     if (info.st_size > kMaxSoundFileBytes) {
-        return problem(QStringLiteral("it is larger than the %1 MiB an award sound may be")
-                           .arg(kMaxSoundFileBytes / (1024 * 1024)));
+        return Failure{QStringLiteral("it is larger than the %1 MiB an award sound may be")
+                           .arg(kMaxSoundFileBytes / (1024 * 1024))};
     }
-    SoundFileRead read;
+    SoundFile read;
     read.bytes = file.read(12);
     const std::optional<SdlMusicKind> kind = kindOf(read.bytes);
-    if (!kind) return problem(QStringLiteral("it is not a WAV, MIDI or MP3 sound"));
+    if (!kind) return Failure{QStringLiteral("it is not a WAV, MIDI or MP3 sound")};
     read.kind = *kind;
     // Up to the size seen, should the file grow meanwhile.
     while (read.bytes.size() < info.st_size) {
-        if (outdated()) {
-            read.outdated = true;
-            return read;
-        }
+        if (outdated()) return std::optional<SoundFile>();
         const QByteArray piece =
             file.read(std::min(kPieceBytes, qint64(info.st_size) - read.bytes.size()));
         if (piece.isEmpty() && file.error() != QFileDevice::NoError)
-            return problem(file.errorString());
+            return Failure{file.errorString()};
         if (piece.isEmpty()) break;  // it shrank while being read
         read.bytes += piece;
     }
-    return read;
+    return std::optional<SoundFile>(std::move(read));
 }

@@ -1,6 +1,8 @@
 #include "app/core/database_connections.h"
-#include "practice/core/score_table.h"
+#include "scores/core/score_schema.h"
+#include "scores/core/score_store.h"
 #include "support/test_data_folder.h"
+#include "support/write_protection.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -14,8 +16,10 @@ ScoreRecord sheet(int score, const QString& level = u"Normal"_s) {
 }
 
 // The first column of the statement's first row.
-QString firstValue(const DatabaseConnection& connection, const QString& statement) {
-    QSqlQuery query(connection.database());
+QString firstValue(DatabaseConnections& connections, const QString& file,
+                   const QString& statement) {
+    const Result<DatabaseConnection> opened = connections.open(file);
+    QSqlQuery query(opened->database());
     return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
 }
 
@@ -36,10 +40,10 @@ private Q_SLOTS:
         const QList<ScoreRecord> records{sheet(12), sheet(0), sheet(0),
                                          sheet(7, u"x'); DELETE FROM score; --"_s)};
         for (const ScoreRecord& record : records)
-            QCOMPARE(ScoreStore(connections).store(file, record), std::nullopt);
+            QCOMPARE(ScoreStore(connections).store(file, record).error(), QString());
         QCOMPARE(connections.openCount(file), 0);
         QCOMPARE(folder.records(user + u".mdb"_s), records);
-        QCOMPARE(firstValue(connections.open(file), u"SELECT sdate FROM score"_s), u"2026-12-06"_s);
+        QCOMPARE(firstValue(connections, file, u"SELECT sdate FROM score"_s), u"2026-12-06"_s);
     }
 
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
@@ -47,10 +51,10 @@ private Q_SLOTS:
         folder.makeUserDatabase(u"Ann"_s, 5);
         const QString file = folder.path(u"Ann.mdb"_s);
         DatabaseConnections connections;
-        const DatabaseConnection held = connections.open(file);
+        const DatabaseConnection held = connections.open(file).value();
         QSqlQuery reading(held.database());
         QVERIFY(reading.exec(u"SELECT score FROM score"_s) && reading.next());
-        QCOMPARE(ScoreStore(connections).store(file, sheet(18)), std::nullopt);
+        QCOMPARE(ScoreStore(connections).store(file, sheet(18)).error(), QString());
         reading.finish();
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), 6);
     }
@@ -67,11 +71,34 @@ private Q_SLOTS:
         if (!contents.isNull()) folder.writeFile(u"Ann.mdb"_s, contents);
         const QString file = folder.path(u"Ann.mdb"_s);
         DatabaseConnections connections;
-        const auto error = ScoreStore(connections).store(file, sheet(3));
-        QVERIFY(error.has_value() && !error->isEmpty());
+        QVERIFY(!ScoreStore(connections).store(file, sheet(3)).error().isEmpty());
         QCOMPARE(QFile::exists(file), !contents.isNull());
         QCOMPARE(connections.openCount(file), 0);
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), -1);
+    }
+
+    // A file of an earlier build, without the index of incomplete records, is brought up
+    // to date by whichever call opens it first; one that may not be written says so.
+    void earlierBuildsFileIsUpgradedOnFirstRead_data() {
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("writable") << false;
+        QTest::newRow("read-only") << true;
+    }
+    void earlierBuildsFileIsUpgradedOnFirstRead() {
+        QFETCH(bool, readOnly);
+        TestDataFolder folder;
+        folder.makeUserDatabase(u"Ann"_s, 2);
+        const QString file = folder.path(u"Ann.mdb"_s);
+        DatabaseConnections connections;
+        for (const auto* statement : {"DROP INDEX score_incomplete", "PRAGMA user_version=2"})
+            QVERIFY(QSqlQuery(connections.open(file)->database()).exec(statement));
+        std::optional<WriteProtection> protection;
+        if (readOnly) protection.emplace(file, WriteProtection::File);
+        QCOMPARE(ScoreStore(connections).readAll(file).error().left(22),
+                 readOnly ? u"it cannot be written ("_s : QString());
+        protection.reset();
+        QCOMPARE(firstValue(connections, file, u"PRAGMA user_version"_s),
+                 readOnly ? u"2"_s : u"3"_s);
     }
 
     // A restore writes the file whole: first every connection to it is released and its
@@ -82,20 +109,22 @@ private Q_SLOTS:
         folder.makeUserDatabase(u"Bob"_s, 1);
         const QString ann = folder.path(u"Ann.mdb"_s), fresh = folder.path(u"fresh.mdb"_s);
         DatabaseConnections connections;
-        const DatabaseConnection first = connections.open(ann), second = connections.open(ann);
-        const DatabaseConnection other = connections.open(folder.path(u"Bob.mdb"_s));
-        QCOMPARE(ScoreStore(connections).store(ann, sheet(1)), std::nullopt);
+        const DatabaseConnection first = connections.open(ann).value(),
+                                 second = connections.open(ann).value();
+        const DatabaseConnection other = connections.open(folder.path(u"Bob.mdb"_s)).value();
+        QCOMPARE(ScoreStore(connections).store(ann, sheet(1)).error(), QString());
         // Bob's log keeps this record while a connection to Bob is open.
-        QCOMPARE(ScoreStore(connections).store(folder.path(u"Bob.mdb"_s), sheet(2)), std::nullopt);
-        QCOMPARE(createScoreDatabase(fresh), std::nullopt);
-        QVERIFY(createScoreDatabase(fresh).has_value());  // never over an existing file
-        const auto error = connections.replaceFile(ann, [&]() -> std::optional<QString> {
-            if (QFile::exists(ann + u"-wal"_s)) return u"the log is still there"_s;
+        QCOMPARE(ScoreStore(connections).store(folder.path(u"Bob.mdb"_s), sheet(2)).error(),
+                 QString());
+        QVERIFY(createScoreDatabase(fresh));
+        QVERIFY(!createScoreDatabase(fresh));  // never over an existing file
+        const Result<void> replaced = connections.replaceFile(ann, [&]() -> Result<void> {
+            if (QFile::exists(ann + u"-wal"_s)) return Failure{u"the log is still there"_s};
             QFile::copy(folder.path(u"Bob.mdb-wal"_s), ann + u"-wal"_s);  // as a crash leaves it
-            if (QFile::remove(ann) && QFile::rename(fresh, ann)) return std::nullopt;
-            return u"not replaced"_s;
+            if (QFile::remove(ann) && QFile::rename(fresh, ann)) return {};
+            return Failure{u"not replaced"_s};
         });
-        QCOMPARE(error, std::nullopt);
+        QCOMPARE(replaced.error(), QString());
         QVERIFY(!first.isOpen() && !second.isOpen() && other.isOpen());
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), 0);
     }
@@ -105,8 +134,8 @@ private Q_SLOTS:
         folder.makeUserDatabase(u"Ann"_s);
         folder.makeUserDatabase(u"Bob"_s);
         DatabaseConnections mine, theirs;
-        const DatabaseConnection ann = mine.open(folder.path(u"Ann.mdb"_s));
-        const DatabaseConnection bob = theirs.open(folder.path(u"Bob.mdb"_s));
+        const DatabaseConnection ann = mine.open(folder.path(u"Ann.mdb"_s)).value();
+        const DatabaseConnection bob = theirs.open(folder.path(u"Bob.mdb"_s)).value();
         QVERIFY(ann.database().databaseName().contains(u"Ann.mdb"_s));
         QVERIFY(bob.database().databaseName().contains(u"Bob.mdb"_s));
     }

@@ -1,0 +1,31 @@
+#include "score_store.h"
+
+#include "date_texts.h"
+#include "score_schema.h"
+#include "score_transaction.h"
+
+#include "app/core/database_connections.h"
+
+#include <QSqlQuery>
+
+using namespace ScoreTable;
+
+Result<void> ScoreStore::removeIncomplete(const QString& databasePath) {
+    const Result<DatabaseConnection> opened = open(databasePath);
+    if (!opened) return Failure{opened.error()};
+    return runInTransaction(opened->database(), [](QSqlQuery& remove) {
+        return remove.exec(
+            QStringLiteral("DELETE FROM %1 WHERE %2").arg(kName, incompleteCondition()));
+    });
+}
+
+Result<void> ScoreStore::removeDays(const QString& databasePath, QDate first, QDate last) {
+    const Result<DatabaseConnection> opened = open(databasePath);
+    if (!opened) return Failure{opened.error()};
+    return runInTransaction(opened->database(), [first, last](QSqlQuery& remove) {
+        remove.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 BETWEEN ? AND ?").arg(kName, kDate));
+        remove.addBindValue(sdateText(first));
+        remove.addBindValue(sdateText(last));
+        return remove.exec();
+    });
+}

@@ -1,0 +1,130 @@
+#include "score_store.h"
+
+#include "date_texts.h"
+#include "score_vocabulary.h"
+
+#include "app/core/database_connections.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+using namespace ScoreTable;
+
+QString levelPlaceholders() {
+    return QStringList(qsizetype(kLevels.size()), QStringLiteral("?")).join(u", ");
+}
+
+// One row per level: the sum and count of its sheets, then of its sheets at each
+// speed the screens offer. Grouped by level alone, the rows arrive in index order
+// and need no sort; the speeds are told apart on the same pass, as exact texts.
+QString summaryStatement() {
+    QString statement = QStringLiteral("SELECT %1, total(%2), count(%2)").arg(kLevel, kScore);
+    for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i)
+        statement += QStringLiteral(
+                         ", total(%1) FILTER (WHERE %2 = ? COLLATE BINARY),"
+                         " count(%1) FILTER (WHERE %2 = ? COLLATE BINARY)")
+                         .arg(kScore, kSpeed);
+    return statement + QStringLiteral(
+                           " FROM %1 WHERE %2 = ? COLLATE NOCASE AND %3 IN (%4)"
+                           " AND %5 BETWEEN ? AND ? GROUP BY %3")
+                           .arg(kName, kCategory, kLevel, levelPlaceholders(), kDate);
+}
+
+// Runs along the summary index, one range of days per level.
+QString dailyStatement() {
+    return QStringLiteral(
+               "SELECT %1, %2, total(%3), count(%3) FROM %4 WHERE %5 = ? COLLATE NOCASE"
+               " AND %2 IN (%6) AND %1 BETWEEN ? AND ? GROUP BY %2, %1")
+        .arg(kDate, kLevel, kScore, kName, kCategory, levelPlaceholders());
+}
+
+// A category, the five levels and a range of days, in the statements' order.
+QVariantList categoryRange(const QString& category, QDate first, QDate last) {
+    QVariantList values{category};
+    for (const Level level : kLevels) values.append(levelName(level));
+    return values << sdateText(first) << sdateText(last);
+}
+
+// A row of summaryStatement() as its level's groups: one per speed with sheets, and
+// one without a speed for the rest.
+QList<ScoreGroup> groupsAt(const QSqlQuery& select) {
+    QList<ScoreGroup> groups;
+    const QString level = select.value(0).toString();
+    ScoreGroup otherSpeeds{level, QString(), select.value(1).toDouble(),
+                           select.value(2).toLongLong()};
+    for (std::size_t i = 0; i < kSpeedMinutes.size(); ++i) {
+        const ScoreGroup group{level, speedText(kSpeedMinutes[i]),
+                               select.value(int(3 + 2 * i)).toDouble(),
+                               select.value(int(4 + 2 * i)).toLongLong()};
+        if (group.count == 0) continue;
+        groups.append(group);
+        otherSpeeds.total -= group.total;
+        otherSpeeds.count -= group.count;
+    }
+    if (otherSpeeds.count > 0) groups.append(otherSpeeds);
+    return groups;
+}
+
+DailyScore dayAt(const QSqlQuery& select) {
+    return {readSdate(select.value(0).toString()), select.value(1).toString(),
+            select.value(2).toDouble(), select.value(3).toLongLong()};
+}
+
+// Every column of the records the clauses after FROM pick.
+QString recordsStatement(const QString& clauses) {
+    return QStringLiteral("SELECT %1 FROM %2 %3").arg(kColumns, kName, clauses);
+}
+
+ScoreRecord recordAt(const QSqlQuery& select) {
+    return {readSdate(select.value(0).toString()), select.value(1).toInt(),
+            select.value(2).toString(), select.value(3).toString(), select.value(4).toString()};
+}
+
+}  // namespace
+
+template <typename T>
+Result<QList<T>> ScoreStore::select(const QString& databasePath, const QString& statement,
+                                    const QVariantList& values, T (*read)(const QSqlQuery&)) {
+    const Result<DatabaseConnection> opened = open(databasePath);
+    if (!opened) return Failure{opened.error()};
+    QSqlQuery query(opened->database());
+    query.setForwardOnly(true);
+    query.prepare(statement);
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) return Failure{query.lastError().text()};
+    QList<T> rows;
+    while (query.next()) rows.append(read(query));
+    if (query.lastError().isValid()) return Failure{query.lastError().text()};
+    return rows;
+}
+
+Result<QList<ScoreRecord>> ScoreStore::readAll(const QString& databasePath) {
+    return select(databasePath, recordsStatement(QStringLiteral("ORDER BY rowid")), {}, recordAt);
+}
+
+Result<QList<ScoreGroup>> ScoreStore::groups(const QString& databasePath, const QString& category,
+                                             QDate first, QDate last) {
+    QVariantList values;
+    for (const int minutes : kSpeedMinutes) values << speedText(minutes) << speedText(minutes);
+    const Result<QList<QList<ScoreGroup>>> levels = select(
+        databasePath, summaryStatement(), values + categoryRange(category, first, last), groupsAt);
+    if (!levels) return Failure{levels.error()};
+    QList<ScoreGroup> groups;
+    for (const QList<ScoreGroup>& level : *levels) groups.append(level);
+    return groups;
+}
+
+Result<QList<DailyScore>> ScoreStore::daily(const QString& databasePath, const QString& category,
+                                            QDate first, QDate last) {
+    return select(databasePath, dailyStatement(), categoryRange(category, first, last), dayAt);
+}
+
+Result<QList<ScoreRecord>> ScoreStore::records(const QString& databasePath, QDate first,
+                                               QDate last) {
+    return select(
+        databasePath,
+        recordsStatement(QStringLiteral("WHERE %1 BETWEEN ? AND ? ORDER BY %1, rowid").arg(kDate)),
+        {sdateText(first), sdateText(last)}, recordAt);
+}
