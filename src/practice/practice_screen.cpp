@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -60,6 +61,15 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
         context_.messages->inform(
             this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2\n"
                                  "It is kept and tried again at the next check.")
+                      .arg(path, reason));
+    });
+    // After the event loop has ended a message box still runs, so a score lost at the
+    // end is told.
+    connect(qApp, &QCoreApplication::aboutToQuit, scores_, &ScoreQueue::storeBeforeEnd);
+    connect(scores_, &ScoreQueue::lost, this, [this](const QString& path, const QString& reason) {
+        context_.messages->inform(
+            this, QStringLiteral("The score of a sheet could not be saved in \"%1\" before the "
+                                 "program ended: %2")
                       .arg(path, reason));
     });
 

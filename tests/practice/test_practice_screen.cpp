@@ -1,3 +1,4 @@
+#include "practice/core/score_queue.h"
 #include "support/test_app.h"
 #include "support/write_protection.h"
 
@@ -233,8 +234,15 @@ private slots:
         app->clock->setTime(QTime(10, 0, 5));
         QTRY_COMPARE(app->messages->texts.size(), 3);
         QVERIFY(lock.exec(u"COMMIT"_s));
-        delete s;  // as the program ends
+        auto* queue = s->findChild<ScoreQueue*>();
+        queue->storeBeforeEnd();  // as the program ends
         QCOMPARE(app->folder.recordCount(kGuest), 2);
+        QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        app->click(s, "Command1");
+        app->click(s, "Command3");
+        queue->storeBeforeEnd();  // the lock outlasts the program
+        QCOMPARE(app->messages->texts.size(), 5);
+        QVERIFY(app->messages->texts.last().contains(u"before the program ended"_s));
     }
 
     void printTellsWhereThePageWentOrWhatFailed() {

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 // Short enough that a lock let go is hardly noticed, long enough to cost nothing.
@@ -21,9 +23,18 @@ ScoreQueue::ScoreQueue(DatabaseConnections& connections, const Clock& clock, QOb
     connect(&retry_, &QTimer::timeout, this, &ScoreQueue::storeQueued);
 }
 
-ScoreQueue::~ScoreQueue() {
-    for (const Queued& queued : std::as_const(queue_))
-        if (!ScoreStore(connections_).store(queued.path, queued.record)) break;
+// A database's records go in their order, so once one fails the rest of it are
+// given up with it, told once.
+void ScoreQueue::storeBeforeEnd() {
+    retry_.stop();
+    QStringList failedPaths;
+    for (const Queued& queued : std::exchange(queue_, {})) {
+        if (failedPaths.contains(queued.path)) continue;
+        const Result<void> stored = ScoreStore(connections_).store(queued.path, queued.record);
+        if (stored) continue;
+        failedPaths.append(queued.path);
+        emit lost(queued.path, stored.error());
+    }
 }
 
 void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {

@@ -18,19 +18,20 @@ class ScoreQueue final : public QObject {
     Q_OBJECT
 public:
     ScoreQueue(DatabaseConnections& connections, const Clock& clock, QObject* parent = nullptr);
-    // The program ending gives what is still queued a last try, waiting for a lock as
-    // long as a connection does.
-    ~ScoreQueue() override;
-
     // Queues `record` for the database at `databasePath` and stores what it can.
     void store(const QString& databasePath, const ScoreRecord& record);
     // Stores what it can of the queue.
     void storeQueued();
+    // The program ending gives what is still queued a last try, waiting for a lock as
+    // long as a connection does; what still fails is told and given up.
+    void storeBeforeEnd();
 
 signals:
     // Records for the database could not be stored and stay queued; once per database
     // and try.
     void failed(const QString& databasePath, const QString& reason);
+    // A record for the database could not be stored before the program ended.
+    void lost(const QString& databasePath, const QString& reason);
 
 private:
     struct Queued {
