@@ -23,11 +23,11 @@ ScoreQueue::ScoreQueue(DatabaseConnections& connections, const Clock& clock, QOb
 
 ScoreQueue::~ScoreQueue() {
     for (const Queued& queued : std::as_const(queue_))
-        if (!ScoreStore(connections_).store(queued.path, queued.record)) break;
+        if (!ScoreStore(connections_).store(queued.path, queued.sheet)) break;
 }
 
-void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {
-    queue_.append({databasePath, record});
+void ScoreQueue::store(const QString& databasePath, const MarkedSheet& sheet) {
+    queue_.append({databasePath, sheet});
     storeQueued();
 }
 
@@ -44,7 +44,7 @@ void ScoreQueue::storeQueued() {
             ++i;
             continue;
         }
-        const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.record);
+        const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.sheet);
         if (stored && *stored) {
             queue_.removeAt(i);
             continue;
