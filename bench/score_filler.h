@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scores/core/date_texts.h"
 #include "scores/core/answer_record.h"
+#include "scores/core/date_texts.h"
 #include "scores/core/score_schema.h"
 
 #include <QSqlDatabase>
@@ -14,8 +14,7 @@
 // `record(i)`, each with `answers` answers under a fresh sheet identifier, inserted in
 // one transaction: a million take seconds, not hours.
 inline bool fillScoreDatabase(const QString& path, qint64 count,
-                              const std::function<ScoreRecord(qint64)>& record,
-                              int answers = 0) {
+                              const std::function<ScoreRecord(qint64)>& record, int answers = 0) {
     if (!createScoreDatabase(path)) return false;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
     db.setDatabaseName(path);
@@ -39,8 +38,9 @@ inline bool fillScoreDatabase(const QString& path, qint64 count,
                      {QVariant(sheet), QVariant(sdateText(r.day)), QVariant(r.category),
                       QVariant(r.level), QVariant(r.speed), QVariant(r.score),
                       QVariant(QStringLiteral("ordinary")), QVariant(place), QVariant(place + 3),
-                      QVariant(QStringLiteral("+")), QVariant(4), QVariant(QString::number(place + 7)),
-                      QVariant(QString::number(place + 7)), QVariant(1), QVariant(place * 10.5)})
+                      QVariant(QStringLiteral("+")), QVariant(4),
+                      QVariant(QString::number(place + 7)), QVariant(QString::number(place + 7)),
+                      QVariant(1), QVariant(place * 10.5)})
                     answer.addBindValue(value);
                 done = answer.exec();
             }

@@ -85,7 +85,8 @@ private Q_SLOTS:
         for (const StoredAnswer& answer : back.value()) typed.append(answer.answer.typed);
         QCOMPARE(typed, read);
         if (!read.isEmpty())
-            QCOMPARE(back->first(), (StoredAnswer{u"s1"_s, stored.record,
+            QCOMPARE(back->first(), (StoredAnswer{u"s1"_s,
+                                                  stored.record,
                                                   {0, kOrdinaryRound, 7, u"-"_s, 3, u"4"_s,
                                                    read.first(), false, 2.5}}));
     }
@@ -101,8 +102,10 @@ private Q_SLOTS:
         ScoreRecord before = sheet(1), test = sheet(2, u"TEST"_s), noSpeed = sheet(3);
         before.day = QDate(2026, 12, 4);
         noSpeed.speed = QString();
-        for (const auto& [id, record] : {std::pair{u"kept"_s, before}, {u"day"_s, sheet(4)},
-                                         {u"test"_s, test}, {u"speed"_s, noSpeed}})
+        for (const auto& [id, record] : {std::pair{u"kept"_s, before},
+                                         {u"day"_s, sheet(4)},
+                                         {u"test"_s, test},
+                                         {u"speed"_s, noSpeed}})
             QVERIFY(store.store(file, marked(id, record, {u"0:1"_s, u"1:2"_s})));
         QVERIFY(store.removeIncomplete(file));
         QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 4);

@@ -24,11 +24,22 @@ inline const QString kTyped = QStringLiteral("typed");
 inline const QString kMarkedRight = QStringLiteral("marked_right");
 inline const QString kChanged = QStringLiteral("changed_s");
 // A row's columns in the order of StoredAnswer's fields.
-inline const QString kColumns =
-    QStringList{kSheet,      ScoreTable::kDate, ScoreTable::kCategory, ScoreTable::kLevel,
-                ScoreTable::kSpeed, ScoreTable::kScore, kRound, kPlace, kLeft, kOperation,
-                kRight,      kExpected,   kTyped, kMarkedRight, kChanged}
-        .join(QStringLiteral(", "));
+inline const QString kColumns = QStringList{kSheet,
+                                            ScoreTable::kDate,
+                                            ScoreTable::kCategory,
+                                            ScoreTable::kLevel,
+                                            ScoreTable::kSpeed,
+                                            ScoreTable::kScore,
+                                            kRound,
+                                            kPlace,
+                                            kLeft,
+                                            kOperation,
+                                            kRight,
+                                            kExpected,
+                                            kTyped,
+                                            kMarkedRight,
+                                            kChanged}
+                                    .join(QStringLiteral(", "));
 }  // namespace AnswerTable
 
 // Stored text, never translated.

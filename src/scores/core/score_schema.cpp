@@ -41,12 +41,12 @@ QStringList answerStatements() {
         QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2 TEXT NOT NULL, %3 INTEGER NOT NULL,"
                        " %4 TEXT, %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE,"
                        " %7 TEXT COLLATE NOCASE, %8 INTEGER, %9 TEXT NOT NULL,")
-                .arg(A::kName, A::kSheet, A::kPlace, kDate, kCategory,
-                     kLevel, kSpeed, kScore, A::kRound) +
+                .arg(A::kName, A::kSheet, A::kPlace, kDate, kCategory, kLevel, kSpeed, kScore,
+                     A::kRound) +
             QStringLiteral(" %1 INTEGER, %2 TEXT, %3 INTEGER, %4 TEXT, %5 TEXT, %6 INTEGER,"
                            " %7 REAL, PRIMARY KEY (%8, %9))")
-                .arg(A::kLeft, A::kOperation, A::kRight, A::kExpected, A::kTyped, A::kMarkedRight, A::kChanged,
-                     A::kSheet, A::kPlace),
+                .arg(A::kLeft, A::kOperation, A::kRight, A::kExpected, A::kTyped, A::kMarkedRight,
+                     A::kChanged, A::kSheet, A::kPlace),
         // Serves both a category's answers over a range of days and a range's clean-up.
         QStringLiteral("CREATE INDEX IF NOT EXISTS answer_day ON %1 (%2, %3 COLLATE NOCASE)")
             .arg(A::kName, kDate, kCategory),
@@ -58,14 +58,15 @@ QStringList answerStatements() {
 // Text columns compare without regard to case, as the summary's "like" tests expect.
 QStringList schemaStatements() {
     return QStringList{
-        QStringLiteral("PRAGMA journal_mode=WAL"),
-        QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
-        QStringLiteral("CREATE TABLE %1 (%2 TEXT, %3 INTEGER, %4 TEXT COLLATE NOCASE,"
-                       " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
-            .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
-        summaryIndexStatement(),
-        incompleteIndexStatement(),
-    } + answerStatements();
+               QStringLiteral("PRAGMA journal_mode=WAL"),
+               QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
+               QStringLiteral("CREATE TABLE %1 (%2 TEXT, %3 INTEGER, %4 TEXT COLLATE NOCASE,"
+                              " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
+                   .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
+               summaryIndexStatement(),
+               incompleteIndexStatement(),
+           } +
+           answerStatements();
 }
 
 bool runStatements(QSqlQuery& query, const QStringList& statements) {

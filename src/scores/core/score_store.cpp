@@ -43,9 +43,9 @@ Result<void> bringUpToDate(const DatabaseConnection& connection, bool waitForLoc
 bool insertRecord(QSqlQuery& insert, const ScoreRecord& record) {
     insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)")
                        .arg(ScoreTable::kName, ScoreTable::kColumns));
-    for (const QVariant& value : {QVariant(sdateText(record.day)), QVariant(record.score),
-                                  QVariant(record.speed), QVariant(record.level),
-                                  QVariant(record.category)})
+    for (const QVariant& value :
+         {QVariant(sdateText(record.day)), QVariant(record.score), QVariant(record.speed),
+          QVariant(record.level), QVariant(record.category)})
         insert.addBindValue(value);
     return insert.exec();
 }
@@ -53,8 +53,7 @@ bool insertRecord(QSqlQuery& insert, const ScoreRecord& record) {
 // Cut at the bound, but never between the halves of a character.
 QString boundedTyped(const QString& typed) {
     if (typed.size() <= kTypedLimit) return typed;
-    return typed.left(typed.at(kTypedLimit - 1).isHighSurrogate() ? kTypedLimit - 1
-                                                                  : kTypedLimit);
+    return typed.left(typed.at(kTypedLimit - 1).isHighSurrogate() ? kTypedLimit - 1 : kTypedLimit);
 }
 
 bool insertAnswers(QSqlQuery& insert, const MarkedSheet& sheet) {

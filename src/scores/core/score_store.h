@@ -53,7 +53,8 @@ public:
     Result<QList<ScoreRecord>> records(const QString& databasePath, QDate first, QDate last);
 
     // The answers of `category` (in any letter case) from `first` to `last`, both
-    // included, by day, sheet and place; of every category when `category` is empty.
+    // included, by day and, within a day, in the order they were stored; of every
+    // category when `category` is empty.
     Result<QList<StoredAnswer>> answers(const QString& databasePath, const QString& category,
                                         QDate first, QDate last);
 
