@@ -1,7 +1,8 @@
 // Crash check: the program starts on a data folder, and then, in a loop, stores
 // score records, writes "path.mpt" with one of two complete contents and replaces a
 // second user's database, until it is killed at a random moment. After every kill
-// the data folder must hold every record reported stored, pass SQLite's integrity
+// the data folder must hold every record reported stored, each with all its answers
+// and no answer without its record, pass SQLite's integrity
 // check, hold one of the two settings files whole and two score databases; and once
 // the program has started again, no temporary file of a killed writer, while the
 // one another running copy is still writing, and files not the program's, stay.
@@ -47,9 +48,16 @@ StoredSettings settingsVariant(int variant) {
     return settings;
 }
 
-ScoreRecord recordWithId(int id) {
-    return {QDate(2026, 12, 6), id, QStringLiteral("15"), QStringLiteral("Normal"),
-            QStringLiteral("Minus and Plus Practice program")};
+// The id stands in the record's score, copied into each of its answers.
+MarkedSheet sheetWithId(int id) {
+    MarkedSheet sheet{QString::number(id),
+                      {QDate(2026, 12, 6), id, QStringLiteral("15"), QStringLiteral("Normal"),
+                       QStringLiteral("Minus and Plus Practice program")},
+                      {}};
+    for (int place = 0; place < kProblemCount; ++place)
+        sheet.answers.append({place, kOrdinaryRound, 1, QStringLiteral("+"), 2, QStringLiteral("3"),
+                              QStringLiteral("3"), true, place * 1.5});
+    return sheet;
 }
 
 // Once told to go, the started program writes until it is killed.
@@ -58,7 +66,7 @@ ScoreRecord recordWithId(int id) {
     const QString storing = context.users.databasePath(kStoringUser);
     const QString replaced = context.users.databasePath(kReplacedUser);
     for (int id = firstId;; ++id) {
-        Result<void> done = store.store(storing, recordWithId(id));
+        Result<void> done = store.store(storing, sheetWithId(id));
         if (done) {
             std::printf("stored %d\n", id);
             std::fflush(stdout);
@@ -135,6 +143,18 @@ QSet<int> checkDatabase(const QString& path, Counts& counts) {
     if (!query.exec(QStringLiteral("PRAGMA integrity_check")) || !query.next() ||
         query.value(0).toString() != QStringLiteral("ok")) {
         std::cerr << "integrity check failed: " << qPrintable(path) << '\n';
+        ++counts.corrupt;
+    }
+    if (!query.exec(
+            QStringLiteral(
+                "SELECT (SELECT count(*) FROM score) * %1 = (SELECT count(*) FROM answer)"
+                " AND NOT EXISTS (SELECT 1 FROM answer GROUP BY score HAVING count(*) <> %1)"
+                " AND NOT EXISTS (SELECT 1 FROM answer WHERE score NOT IN (SELECT score FROM "
+                "score))")
+                .arg(kProblemCount)) ||
+        !query.next() || !query.value(0).toBool()) {
+        std::cerr << "a record without all its answers, or answers without it: " << qPrintable(path)
+                  << '\n';
         ++counts.corrupt;
     }
     QSet<int> ids;

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QUuid>
 
 namespace {
 
@@ -55,6 +56,10 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     connectMenus();
     connect(&context.settingsOwner, &SettingsOwner::userNameChanged, this,
             &PracticeScreen::showCaption);
+    for (int i = 0; i < kProblemCount; ++i)
+        connect(controls_.sheet->answer(i), &QLineEdit::textChanged, this, [this, i] {
+            changedSeconds_[i] = sheetStart_.msecsTo(context_.clock->now()) / 1000.0;
+        });
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
     connect(scores_, &ScoreQueue::failed, this, [this](const QString& path, const QString& reason) {
@@ -174,13 +179,13 @@ void PracticeScreen::start() {
 void PracticeScreen::checkButton() {
     controls_.scoreCount->setText(QStringLiteral("0"));
     countdown_->stop();
-    checkRoutine();
+    const QList<AnswerRecord> answers = checkRoutine();
     context_.screens.destroy(ScreenId::Speed);
-    storeRecordOnce();
+    storeRecordOnce(answers);
 }
 
 // The check routine of the check button, the time-up and the hidden Command2.
-void PracticeScreen::checkRoutine() {
+QList<AnswerRecord> PracticeScreen::checkRoutine() {
     controls_.scoreCount->setText(QStringLiteral("0"));
     controls_.sheet->setAnswersLocked(true);
     const SheetView& sheet = *controls_.sheet;
@@ -200,14 +205,14 @@ void PracticeScreen::checkRoutine() {
     const int award = awardFor(leadingWholeNumber(controls_.scoreCount->text()));
     mediaPlayer_->play(context_.settings.stored.awardSoundPaths[award]);
     context_.messages->inform(this, awardMessage(award));
+    return sheetAnswers(kind_, operands, answers, marking, changedSeconds_);
 }
 
 void PracticeScreen::timeUp() {
     countdown_->stop();
     context_.messages->inform(this, kTimeUp);
     controls_.sheet->setAnswersLocked(true);
-    checkRoutine();
-    storeRecordOnce();
+    storeRecordOnce(checkRoutine());
     countdown_->stop();
 }
 
@@ -219,6 +224,7 @@ void PracticeScreen::showTick(const QDateTime& now, int minute) {
 }
 
 void PracticeScreen::armCountdown(int minutes) {
+    sheetStart_ = context_.clock->now();
     controls_.endMinute->setText(QString::number(countdown_->arm(minutes)));
 }
 
@@ -247,10 +253,11 @@ void PracticeScreen::clearAnswers() {
         sheet.correction(i)->clear();
         sheet.mark(i)->setText(QStringLiteral("0"));
     }
+    changedSeconds_.fill(std::nullopt);
 }
 
 // A later check of a recorded sheet tries again what could not be stored.
-void PracticeScreen::storeRecordOnce() {
+void PracticeScreen::storeRecordOnce(const QList<AnswerRecord>& answers) {
     if (sheetRecorded_) {
         scores_->storeQueued();
         return;
@@ -262,5 +269,6 @@ void PracticeScreen::storeRecordOnce() {
                              controls_.speed->text(), controls_.level->text(),
                              controls_.category->text()};
     sheetRecorded_ = true;
-    scores_->store(context_.users.databasePath(context_.settings.userName()), record);
+    scores_->store(context_.users.databasePath(context_.settings.userName()),
+                   {QUuid::createUuid().toString(QUuid::WithoutBraces), record, answers});
 }

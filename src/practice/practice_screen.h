@@ -1,6 +1,7 @@
 #pragma once
 
 #include "practice/core/sheet.h"
+#include "practice/core/sheet_answers.h"
 #include "practice_controls.h"
 #include "scores/core/practice_kind.h"
 
@@ -35,14 +36,15 @@ private:
     void openDatabase();
     void start();
     void checkButton();
-    void checkRoutine();
+    // Marks the sheet and gives its answers as they are to be stored.
+    QList<AnswerRecord> checkRoutine();
     void timeUp();
     void showTick(const QDateTime& now, int minute);
     void armCountdown(int minutes);
     void showOperands(const SheetOperands& operands);
     void describeProblem(int i);
     void clearAnswers();
-    void storeRecordOnce();
+    void storeRecordOnce(const QList<AnswerRecord>& answers);
 
     AppContext& context_;
     const PracticeKind kind_;
@@ -50,6 +52,8 @@ private:
     Countdown* countdown_;
     MediaPlayer* mediaPlayer_;
     ScoreQueue* scores_;
+    QDateTime sheetStart_;  // the countdown's start
+    ChangeTimes changedSeconds_;
     // A sheet counts once in the averages however often it is checked.
     bool sheetRecorded_ = false;
     // A screen made hidden by a speed choice must not reach a time-up with a

@@ -43,6 +43,12 @@ void replaceChart(QChartView* view, QChart* chart) {
     delete old;
 }
 
+template <typename T>
+Result<QByteArray> csvOf(const Result<QList<T>>& read, QByteArray (*write)(const QList<T>&)) {
+    if (!read) return Failure{read.error()};
+    return write(*read);
+}
+
 QString categoryCaption(PracticeKind kind) {
     return kind == PracticeKind::AdditionSubtraction ? QStringLiteral("Addition/Subtraction")
                                                      : QStringLiteral("Multiplication/Division");
@@ -210,17 +216,23 @@ void ProgressWindow::showTable() {
     }
 }
 
+// The records, or with the second file type every answer, of both categories.
 void ProgressWindow::saveCsv() {
+    const QString answersType = QStringLiteral("Answers as CSV (*.csv)");
+    QString chosenType;
     const QString path = context_.fileDialogs->saveFileName(
         this, QStringLiteral("Save as CSV"), suggestedPath(QStringLiteral(".csv")),
-        QStringLiteral("Spreadsheet files (*.csv)"));
+        QStringLiteral("Spreadsheet files (*.csv);;") + answersType, &chosenType);
     if (path.isEmpty()) return;
-    const Result<QList<ScoreRecord>> read =
-        ScoreStore(context_.databases).records(databasePath(), range_.first, range_.last);
+    ScoreStore store(context_.databases);
+    const Result<QByteArray> csv =
+        chosenType == answersType
+            ? csvOf(store.answers(databasePath(), QString(), range_.first, range_.last), answersCsv)
+            : csvOf(store.records(databasePath(), range_.first, range_.last), recordsCsv);
     const Result<void> saved =
-        read ? writeFileAtomically(path, recordsCsv(*read))
-             : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
-                           .arg(databasePath(), read.error())};
+        csv ? writeFileAtomically(path, *csv)
+            : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
+                          .arg(databasePath(), csv.error())};
     if (!saved)
         context_.messages->inform(
             this,

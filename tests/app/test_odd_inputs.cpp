@@ -124,7 +124,7 @@ private Q_SLOTS:
         place(folder, QStringLiteral("Ann.mdb"), "file", bytes);
         DatabaseConnections connections;
         const Result<void> stored =
-            ScoreStore(connections).store(folder.path(QStringLiteral("Ann.mdb")), {});
+            ScoreStore(connections).store(folder.path(QStringLiteral("Ann.mdb")), ScoreRecord{});
         QVERIFY(stored.error().startsWith("it is not a score database ("));
         QCOMPARE(folder.readFile(QStringLiteral("Ann.mdb")), bytes);
     }

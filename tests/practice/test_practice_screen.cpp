@@ -143,6 +143,37 @@ private slots:
         QCOMPARE(app->folder.recordCount(kGuest), 2);
     }
 
+    // Each answer is stored with its problem and the seconds from its sheet's start to
+    // the box's last change, which a new sheet forgets.
+    void answersAreStoredWithTheirTimes() {
+        QWidget* s = app->open(PracticeKind::MultiplicationDivision);
+        for (const auto& [time, box, typed] : {std::tuple{QTime(10, 0, 5), 3, u"4"_s},
+                                               {QTime(10, 0, 9), 3, u"\u0663 x"_s},
+                                               {QTime(10, 0, 9), -1, u"Command3"_s},
+                                               {QTime(10, 1, 0), -1, u"Command1"_s},
+                                               {QTime(10, 1, 2), 0, u"1"_s}}) {
+            app->clock->setTime(time);
+            if (box < 0)
+                app->click(s, typed);
+            else
+                app->answer(s, box)->insert(typed);  // as typed or set by a screen reader
+        }
+        app->click(s, "Command3");
+        const auto read = ScoreStore(app->context.databases)
+                              .answers(app->folder.path(kGuest), app->text(s, "Label60"),
+                                       QDate(2026, 12, 6), QDate(2026, 12, 6));
+        QStringList changed;
+        for (const StoredAnswer& a : *read)
+            if (a.answer.changedSeconds)
+                changed << u"%1 %2 %3"_s.arg(a.answer.place)
+                               .arg(a.answer.typed)
+                               .arg(*a.answer.changedSeconds);
+        QCOMPARE(changed, (QStringList{u"3 4\u0663 x 9"_s, u"0 1 2"_s}));
+        const AnswerRecord last = read->last().answer;
+        QCOMPARE(QStringList({read->first().answer.operation, last.operation, last.expected}),
+                 (QStringList{u"/"_s, u"x"_s, QString::number(app->rightAnswer(s, 17))}));
+    }
+
     // Start arms the countdown for the current speed and, at the level label "Normal",
     // puts back the Normal values; any other label keeps the levels as they stand.
     void startFollowsSpeedAndLevel() {

@@ -56,10 +56,13 @@ struct Shown {
 
 class AnsweringFileDialogs final : public FileDialogs {
 public:
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter,
+                         QString* chosen) override {
+        if (chosen) *chosen = filter.split(QStringLiteral(";;")).value(type);
         return answer;
     }
     QString answer;
+    int type = 0;  // the filter's offered file types, in order
 };
 
 }  // namespace
@@ -135,6 +138,21 @@ private Q_SLOTS:
         QCOMPARE(recordsCsv(recordsOf(records)), expected);
     }
 
+    // Typed texts quoted and kept from formulas; a box never changed has no time.
+    void answersCsv() {
+        const ScoreRecord record = recordsOf("2026-03-01|7|2|Easy|A").first();
+        const QList<StoredAnswer> answers{
+            {"s1", record, {0, "ordinary", 9, "-", 3, "6", "=6\n\"x\",", false, 2.5}},
+            {"s1", record, {1, "ordinary", 2, "+", 3, "5", "5", true, std::nullopt}}};
+        QCOMPARE(::answersCsv(answers),
+                 "sheet,date,category,level,speed,score,round,place,left_operand,operation,"
+                 "right_operand,expected,typed,marked_right,changed_s\r\n"
+                 "s1,2026-03-01,Minus and Plus Practice program,Easy,2,7,ordinary,0,9,'-,3,6,"
+                 "\"'=6\n\"\"x\"\",\",0,2.5\r\n"
+                 "s1,2026-03-01,Minus and Plus Practice program,Easy,2,7,ordinary,1,2,'+,3,5,5,1,"
+                 "\r\n");
+    }
+
     // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
     // the next save dialog, "gone" removes the user's database, any other name clicks or
     // toggles.
@@ -162,6 +180,9 @@ private Q_SLOTS:
              .saved =
                  "date,score,speed,level,category\r\n2026-12-05,18,5,Easy,Minus and Plus "
                  "Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice program\r\n"});
+        row("answers as CSV", {"Command6", "saveAnswers:a.csv", "SaveCsv"},
+            {.saved = "sheet,date,category,level,speed,score,round,place,left_operand,"
+                      "operation,right_operand,expected,typed,marked_right,changed_s\r\n"});
         row("PNG", {"Command6", "save:p.png", "SavePng"}, {.saved = "PNG"});
         row("cancelled, unwritable", {"Command6", "SaveCsv", "save:no/p.csv", "SaveCsv"},
             {.messages = {"The records were not saved as \"DIR/no/p.csv\""}});
@@ -179,8 +200,9 @@ private Q_SLOTS:
             if (step.contains('='))
                 summary->findChild<QLineEdit*>(step.section('=', 0, 0))
                     ->setText(step.section('=', 1));
-            else if (step.startsWith("save:"))
-                dialogs->answer = saved = rig->folder.path(step.mid(5));
+            else if (step.startsWith("save"))
+                dialogs->answer = saved = rig->folder.path(step.section(':', 1)),
+                dialogs->type = step.startsWith("saveAnswers");
             else if (step == "gone")
                 QFile::remove(file());
             else if (auto* button = (step.startsWith("Command") ? summary : progress)

@@ -23,6 +23,15 @@ QString firstValue(DatabaseConnections& connections, const QString& file,
     return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
 }
 
+// A sheet of `answers` (place:typed, each marked wrong) for `record`.
+MarkedSheet marked(const QString& id, const ScoreRecord& record, const QStringList& answers) {
+    MarkedSheet sheet{id, record, {}};
+    for (const QString& answer : answers)
+        sheet.answers.append({answer.section(u':', 0, 0).toInt(), kOrdinaryRound, 7, u"-"_s, 3,
+                              u"4"_s, answer.section(u':', 1), false, 2.5});
+    return sheet;
+}
+
 }  // namespace
 
 class TestScoreStore : public QObject {
@@ -44,6 +53,62 @@ private Q_SLOTS:
         QCOMPARE(connections.openCount(file), 0);
         QCOMPARE(folder.records(user + u".mdb"_s), records);
         QCOMPARE(firstValue(connections, file, u"SELECT sdate FROM score"_s), u"2026-12-06"_s);
+    }
+
+    // Typed texts come back as typed, up to the bound and never cut inside a character;
+    // a failing answer leaves neither the record nor any answer.
+    void storesASheetWithItsAnswersOrNothing_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("read");  // null: the store fails
+        QTest::newRow("as typed") << QStringList{u"0: 7,\"\t\u0001\n\u0663\u4E03"_s, u"1:"_s}
+                                  << QStringList{u" 7,\"\t\u0001\n\u0663\u4E03"_s, u""_s};
+        QTest::newRow("bounded") << QStringList{u"0:"_s + QString(70, u'9'),
+                                                u"1:"_s + QString(63, u'8') + u"\U0001F600"_s}
+                                 << QStringList{QString(64, u'9'), QString(63, u'8')};
+        QTest::newRow("failing answer") << QStringList{u"2:1"_s, u"2:2"_s} << QStringList();
+    }
+    void storesASheetWithItsAnswersOrNothing() {
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, read);
+        TestDataFolder folder;
+        folder.makeUserDatabase(u"Ann"_s);
+        const QString file = folder.path(u"Ann.mdb"_s);
+        DatabaseConnections connections;
+        ScoreStore store(connections);
+        const MarkedSheet stored = marked(u"s1"_s, sheet(0), answers);
+        QCOMPARE(store.store(file, stored).ok(), !read.isEmpty());
+        QCOMPARE(folder.recordCount(u"Ann.mdb"_s), read.isEmpty() ? 0 : 1);
+        const auto back = store.answers(file, u"MINUS and plus practice program"_s,
+                                        QDate(2026, 12, 6), QDate(2026, 12, 6));
+        QList<StoredAnswer> expected;
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            expected.append({u"s1"_s, stored.record, stored.answers[i]});
+            expected.last().answer.typed = read[i];
+        }
+        QCOMPARE(back.value(), expected);
+    }
+
+    // A range's clean-up and the removal of incomplete and test records take their
+    // answers, and only theirs.
+    void removalsTakeTheSheetsAnswers() {
+        TestDataFolder folder;
+        folder.makeUserDatabase(u"Ann"_s);
+        const QString file = folder.path(u"Ann.mdb"_s);
+        DatabaseConnections connections;
+        ScoreStore store(connections);
+        ScoreRecord before = sheet(1), noSpeed = sheet(3);
+        before.day = QDate(2026, 12, 4);
+        noSpeed.speed = QString();
+        for (const auto& [id, record] : {std::pair{u"kept"_s, before},
+                                         {u"day"_s, sheet(4)},
+                                         {u"test"_s, sheet(2, u"TEST"_s)},
+                                         {u"speed"_s, noSpeed}})
+            QVERIFY(store.store(file, marked(id, record, {u"0:1"_s, u"1:2"_s})));
+        QVERIFY(store.removeIncomplete(file));
+        QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 4);
+        QVERIFY(store.removeDays(file, QDate(2026, 12, 5), QDate(2026, 12, 6)));
+        const auto left = store.answers(file, QString(), before.day, sheet(0).day);
+        QCOMPARE(left->size(), 2);
     }
 
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
@@ -77,8 +142,9 @@ private Q_SLOTS:
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), -1);
     }
 
-    // A file of an earlier build, without the index of incomplete records, is brought up
-    // to date by whichever call opens it first; one that may not be written says so.
+    // A file of an earlier build, without the index of incomplete records and the answers,
+    // is still a score database, brought up to date by whichever call opens it first; one
+    // that may not be written says so.
     void earlierBuildsFileIsUpgradedOnFirstRead_data() {
         QTest::addColumn<bool>("readOnly");
         QTest::newRow("writable") << false;
@@ -90,15 +156,18 @@ private Q_SLOTS:
         folder.makeUserDatabase(u"Ann"_s, 2);
         const QString file = folder.path(u"Ann.mdb"_s);
         DatabaseConnections connections;
-        for (const auto* statement : {"DROP INDEX score_incomplete", "PRAGMA user_version=2"})
+        for (const auto* statement :
+             {"DROP INDEX score_incomplete", "DROP TABLE answer", "PRAGMA user_version=2"})
             QVERIFY(QSqlQuery(connections.open(file)->database()).exec(statement));
+        QVERIFY(checkScoreDatabase(file));
         std::optional<WriteProtection> protection;
         if (readOnly) protection.emplace(file, WriteProtection::File);
         QCOMPARE(ScoreStore(connections).readAll(file).error().left(22),
                  readOnly ? u"it cannot be written ("_s : QString());
         protection.reset();
         QCOMPARE(firstValue(connections, file, u"PRAGMA user_version"_s),
-                 readOnly ? u"2"_s : u"3"_s);
+                 readOnly ? u"2"_s : u"4"_s);
+        QVERIFY(ScoreStore(connections).store(file, marked(u"s"_s, sheet(1), {u"0:1"_s})));
     }
 
     // A restore writes the file whole: first every connection to it is released and its

@@ -15,6 +15,7 @@ Marking markSheet(PracticeKind kind, const std::array<QString, kOperandCount>& o
         else
             answer = first ? top / bottom : top * bottom;
         const QString rightText = decimalText(answer);
+        marking.expected[i] = rightText;
         marking.right[i] = answers[i] == rightText;
         if (marking.right[i])
             ++marking.count;

@@ -9,6 +9,7 @@
 struct Marking {
     // The right answer beside each wrong one; empty where the answer was right.
     std::array<QString, kProblemCount> corrections;
+    std::array<QString, kProblemCount> expected;  // every right answer
     std::array<bool, kProblemCount> right{};
     int count = 0;
 };

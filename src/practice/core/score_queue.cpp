@@ -30,15 +30,15 @@ void ScoreQueue::storeBeforeEnd() {
     QStringList failedPaths;
     for (const Queued& queued : std::exchange(queue_, {})) {
         if (failedPaths.contains(queued.path)) continue;
-        const Result<void> stored = ScoreStore(connections_).store(queued.path, queued.record);
+        const Result<void> stored = ScoreStore(connections_).store(queued.path, queued.sheet);
         if (stored) continue;
         failedPaths.append(queued.path);
         emit lost(queued.path, stored.error());
     }
 }
 
-void ScoreQueue::store(const QString& databasePath, const ScoreRecord& record) {
-    queue_.append({databasePath, record});
+void ScoreQueue::store(const QString& databasePath, const MarkedSheet& sheet) {
+    queue_.append({databasePath, sheet});
     storeQueued();
 }
 
@@ -55,7 +55,7 @@ void ScoreQueue::storeQueued() {
             ++i;
             continue;
         }
-        const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.record);
+        const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.sheet);
         if (stored && *stored) {
             queue_.removeAt(i);
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/core/score_record.h"
+#include "scores/core/answer_record.h"
 
 #include <QDateTime>
 #include <QList>
@@ -10,16 +10,17 @@
 class Clock;
 class DatabaseConnections;
 
-// Stores the records of finished sheets in the order they came without holding the
-// screens still: while another program holds a database's write lock it tries again
-// between events, until the lock has lasted as long as a connection would wait.
-// A record that could not be stored stays queued and is tried again with the next.
+// Stores finished sheets, their records and answers, in the order they came without
+// holding the screens still: while another program holds a database's write lock it
+// tries again between events, until the lock has lasted as long as a connection would
+// wait.
+// A sheet that could not be stored stays queued and is tried again with the next.
 class ScoreQueue final : public QObject {
     Q_OBJECT
 public:
     ScoreQueue(DatabaseConnections& connections, const Clock& clock, QObject* parent = nullptr);
-    // Queues `record` for the database at `databasePath` and stores what it can.
-    void store(const QString& databasePath, const ScoreRecord& record);
+    // Queues `sheet` for the database at `databasePath` and stores what it can.
+    void store(const QString& databasePath, const MarkedSheet& sheet);
     // Stores what it can of the queue.
     void storeQueued();
     // The program ending gives what is still queued a last try, waiting for a lock as
@@ -36,7 +37,7 @@ signals:
 private:
     struct Queued {
         QString path;
-        ScoreRecord record;
+        MarkedSheet sheet;
     };
     bool keepWaiting();
 

@@ -14,15 +14,33 @@ QString textField(QString text) {
     return text;
 }
 
+QString rows(const QList<QStringList>& rows) {
+    QString csv;
+    for (const QStringList& row : rows) csv += row.join(u',') + QStringLiteral("\r\n");
+    return csv;
+}
+
 }  // namespace
 
 QByteArray recordsCsv(const QList<ScoreRecord>& records) {
-    QString csv = QStringLiteral("date,score,speed,level,category\r\n");
+    QList<QStringList> lines{{QStringLiteral("date,score,speed,level,category")}};
     for (const ScoreRecord& record : records)
-        csv += QStringList{sdateText(record.day), QString::number(record.score),
-                           textField(record.speed), textField(record.level),
-                           textField(record.category)}
-                   .join(u',') +
-               QStringLiteral("\r\n");
-    return csv.toUtf8();
+        lines.append({sdateText(record.day), QString::number(record.score), textField(record.speed),
+                      textField(record.level), textField(record.category)});
+    return rows(lines).toUtf8();
+}
+
+QByteArray answersCsv(const QList<StoredAnswer>& answers) {
+    QList<QStringList> lines{
+        {QStringLiteral("sheet,date,category,level,speed,score,round,place,left_operand,operation,"
+                        "right_operand,expected,typed,marked_right,changed_s")}};
+    for (const auto& [sheet, record, a] : answers)
+        lines.append({textField(sheet), sdateText(record.day), textField(record.category),
+                      textField(record.level), textField(record.speed),
+                      QString::number(record.score), textField(a.round), QString::number(a.place),
+                      QString::number(a.left), textField(a.operation), QString::number(a.right),
+                      textField(a.expected), textField(a.typed),
+                      QString::number(int(a.markedRight)),
+                      a.changedSeconds ? QString::number(*a.changedSeconds) : QString()});
+    return rows(lines).toUtf8();
 }

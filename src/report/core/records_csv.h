@@ -11,3 +11,9 @@
 // break is quoted, its quotes doubled; a text that a spreadsheet would take for a
 // formula (=, +, -, @ first) starts with an apostrophe so that it stays text.
 QByteArray recordsCsv(const QList<ScoreRecord>& records);
+
+// The answers in the same form: a header row
+// "sheet,date,category,level,speed,score,round,place,left_operand,operation,
+// right_operand,expected,typed,marked_right,changed_s" and one row per answer; a
+// box never changed has an empty changed_s.
+QByteArray answersCsv(const QList<StoredAnswer>& answers);

@@ -1,5 +1,6 @@
 #include "score_store.h"
 
+#include "answer_record.h"
 #include "date_texts.h"
 #include "score_schema.h"
 #include "score_transaction.h"
@@ -14,8 +15,11 @@ Result<void> ScoreStore::removeIncomplete(const QString& databasePath) {
     const Result<DatabaseConnection> opened = open(databasePath);
     if (!opened) return Failure{opened.error()};
     return runInTransaction(opened->database(), [](QSqlQuery& remove) {
-        return remove.exec(
-            QStringLiteral("DELETE FROM %1 WHERE %2").arg(kName, incompleteCondition()));
+        const auto removeFrom = [&remove](const QString& table) {
+            return remove.exec(
+                QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, incompleteCondition()));
+        };
+        return removeFrom(AnswerTable::kName) && removeFrom(kName);
     });
 }
 
@@ -23,9 +27,13 @@ Result<void> ScoreStore::removeDays(const QString& databasePath, QDate first, QD
     const Result<DatabaseConnection> opened = open(databasePath);
     if (!opened) return Failure{opened.error()};
     return runInTransaction(opened->database(), [first, last](QSqlQuery& remove) {
-        remove.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 BETWEEN ? AND ?").arg(kName, kDate));
-        remove.addBindValue(sdateText(first));
-        remove.addBindValue(sdateText(last));
-        return remove.exec();
+        const auto removeFrom = [&](const QString& table) {
+            remove.prepare(
+                QStringLiteral("DELETE FROM %1 WHERE %2 BETWEEN ? AND ?").arg(table, kDate));
+            remove.addBindValue(sdateText(first));
+            remove.addBindValue(sdateText(last));
+            return remove.exec();
+        };
+        return removeFrom(AnswerTable::kName) && removeFrom(kName);
     });
 }

@@ -82,6 +82,18 @@ ScoreRecord recordAt(const QSqlQuery& select) {
             select.value(2).toString(), select.value(3).toString(), select.value(4).toString()};
 }
 
+// A row of AnswerTable::kColumns.
+StoredAnswer answerAt(const QSqlQuery& select) {
+    const auto text = [&select](int i) { return select.value(i).toString(); };
+    const auto number = [&select](int i) { return select.value(i).toInt(); };
+    const QVariant changed = select.value(14);
+    return {
+        text(0),
+        {readSdate(text(1)), number(5), text(4), text(3), text(2)},
+        {number(7), text(6), number(8), text(9), number(10), text(11), text(12), number(13) != 0,
+         changed.isNull() ? std::nullopt : std::optional<double>(changed.toDouble())}};
+}
+
 }  // namespace
 
 template <typename T>
@@ -127,4 +139,14 @@ Result<QList<ScoreRecord>> ScoreStore::records(const QString& databasePath, QDat
         databasePath,
         recordsStatement(QStringLiteral("WHERE %1 BETWEEN ? AND ? ORDER BY %1, rowid").arg(kDate)),
         {sdateText(first), sdateText(last)}, recordAt);
+}
+
+Result<QList<StoredAnswer>> ScoreStore::answers(const QString& databasePath,
+                                                const QString& category, QDate first, QDate last) {
+    return select(databasePath,
+                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 BETWEEN ? AND ? AND"
+                                 " (coalesce(?, '') = '' OR %4 = ? COLLATE NOCASE)"
+                                 " ORDER BY %3, rowid")
+                      .arg(AnswerTable::kColumns, AnswerTable::kName, kDate, kCategory),
+                  {sdateText(first), sdateText(last), category, category}, answerAt);
 }

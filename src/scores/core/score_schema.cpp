@@ -1,6 +1,6 @@
 #include "score_schema.h"
 
-#include "score_record.h"
+#include "answer_record.h"
 #include "score_transaction.h"
 
 #include <QFile>
@@ -9,13 +9,15 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 
 using namespace ScoreTable;
 
 // Raised whenever the schema changes, so that files made by earlier builds are
 // brought up to date on open.
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
 
 // The summary reads one category over a range of days level by level: one range
 // scan per level, in the order its grouping needs, that never visits the table.
@@ -31,24 +33,45 @@ QString incompleteIndexStatement() {
         .arg(kName, kLevel, incompleteCondition());
 }
 
-// Text columns compare without regard to case, as the summary's "like" tests expect.
-QStringList schemaStatements() {
+// A sheet's answers under its identifier; the copied record columns as in `score`,
+// so that the incomplete condition reads the same on both tables.
+QStringList answerStatements() {
+    namespace A = AnswerTable;
     return {
-        QStringLiteral("PRAGMA journal_mode=WAL"),
-        QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
-        QStringLiteral("CREATE TABLE %1 (%2 TEXT, %3 INTEGER, %4 TEXT COLLATE NOCASE,"
-                       " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
-            .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
-        summaryIndexStatement(),
-        incompleteIndexStatement(),
+        QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2 TEXT NOT NULL, %3 INTEGER NOT NULL,"
+                       " %4 TEXT, %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE,"
+                       " %7 TEXT COLLATE NOCASE, %8 INTEGER, %9 TEXT NOT NULL,")
+                .arg(A::kName, A::kSheet, A::kPlace, kDate, kCategory, kLevel, kSpeed, kScore,
+                     A::kRound) +
+            QStringLiteral(" %1 INTEGER, %2 TEXT, %3 INTEGER, %4 TEXT, %5 TEXT, %6 INTEGER,"
+                           " %7 REAL, PRIMARY KEY (%8, %9))")
+                .arg(A::kLeft, A::kOperation, A::kRight, A::kExpected, A::kTyped, A::kMarkedRight,
+                     A::kChanged, A::kSheet, A::kPlace),
+        // Serves both a category's answers over a range of days and a range's clean-up.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS answer_day ON %1 (%2, %3 COLLATE NOCASE)")
+            .arg(A::kName, kDate, kCategory),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS answer_incomplete ON %1 (%2) WHERE %3")
+            .arg(A::kName, kLevel, incompleteCondition()),
     };
 }
 
-Result<void> runStatements(const QSqlDatabase& db, const QStringList& statements) {
-    QSqlQuery query(db);
-    for (const QString& statement : statements)
-        if (!query.exec(statement)) return Failure{query.lastError().text()};
-    return {};
+// Text columns compare without regard to case, as the summary's "like" tests expect.
+QStringList schemaStatements() {
+    return QStringList{
+               QStringLiteral("PRAGMA journal_mode=WAL"),
+               QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion),
+               QStringLiteral("CREATE TABLE %1 (%2 TEXT, %3 INTEGER, %4 TEXT COLLATE NOCASE,"
+                              " %5 TEXT COLLATE NOCASE, %6 TEXT COLLATE NOCASE)")
+                   .arg(kName, kDate, kScore, kSpeed, kLevel, kCategory),
+               summaryIndexStatement(),
+               incompleteIndexStatement(),
+           } +
+           answerStatements();
+}
+
+bool runStatements(QSqlQuery& query, const QStringList& statements) {
+    return std::all_of(statements.begin(), statements.end(),
+                       [&query](const QString& statement) { return query.exec(statement); });
 }
 
 }  // namespace
@@ -65,8 +88,11 @@ Result<void> createScoreDatabase(const QString& path) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
-        created = db.open() ? runStatements(db, schemaStatements())
-                            : Result<void>(Failure{db.lastError().text()});
+        if (!db.open()) {
+            created = Failure{db.lastError().text()};
+        } else if (QSqlQuery query(db); !runStatements(query, schemaStatements())) {
+            created = Failure{query.lastError().text()};
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
@@ -109,19 +135,26 @@ Result<void> checkScoreDatabase(const QString& path) {
 }
 
 // The summary index took its present form in version 2, the index of incomplete
-// records came in 3.
+// records came in 3, the answers in 4. A file restored or copied without the answers
+// gets them whatever its version says.
 Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
     QSqlQuery version(db);
-    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
+    if (!version.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
+                                     " EXISTS (SELECT 1 FROM sqlite_master WHERE name = '%1')")
+                          .arg(AnswerTable::kName)) ||
+        !version.next())
         return Failure{version.lastError().text()};
     const int from = version.value(0).toInt();
-    if (from >= kSchemaVersion) return {};
+    if (from >= kSchemaVersion && version.value(1).toBool()) return {};
     version.finish();
     return runInTransaction(db, [from](QSqlQuery& query) {
-        return (from >= 2 || (query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
-                              query.exec(summaryIndexStatement()))) &&
-               query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
-               query.exec(incompleteIndexStatement()) &&
+        const bool indexes =
+            from >= 3 ||
+            ((from >= 2 || (query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
+                            query.exec(summaryIndexStatement()))) &&
+             query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
+             query.exec(incompleteIndexStatement()));
+        return indexes && runStatements(query, answerStatements()) &&
                query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     });
 }

@@ -2,6 +2,7 @@
 
 #include "date_texts.h"
 #include "score_schema.h"
+#include "score_transaction.h"
 
 #include "app/core/database_connections.h"
 
@@ -39,6 +40,41 @@ Result<void> bringUpToDate(const DatabaseConnection& connection, bool waitForLoc
     return upgraded;
 }
 
+bool insertRecord(QSqlQuery& insert, const ScoreRecord& record) {
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)")
+                       .arg(ScoreTable::kName, ScoreTable::kColumns));
+    for (const QVariant& value :
+         {QVariant(sdateText(record.day)), QVariant(record.score), QVariant(record.speed),
+          QVariant(record.level), QVariant(record.category)})
+        insert.addBindValue(value);
+    return insert.exec();
+}
+
+// Cut at the bound, but never between the halves of a character.
+QString boundedTyped(const QString& typed) {
+    if (typed.size() <= kTypedLimit) return typed;
+    return typed.left(typed.at(kTypedLimit - 1).isHighSurrogate() ? kTypedLimit - 1 : kTypedLimit);
+}
+
+bool insertAnswers(QSqlQuery& insert, const MarkedSheet& sheet) {
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(AnswerTable::kName, AnswerTable::kColumns,
+                            QStringList(15, QStringLiteral("?")).join(u',')));
+    const ScoreRecord& r = sheet.record;
+    for (const AnswerRecord& a : sheet.answers) {
+        const QVariant changed = a.changedSeconds ? QVariant(*a.changedSeconds) : QVariant();
+        for (const QVariant& value :
+             {QVariant(sheet.id), QVariant(sdateText(r.day)), QVariant(r.category),
+              QVariant(r.level), QVariant(r.speed), QVariant(r.score), QVariant(a.round),
+              QVariant(a.place), QVariant(a.left), QVariant(a.operation), QVariant(a.right),
+              QVariant(a.expected), QVariant(boundedTyped(a.typed)), QVariant(int(a.markedRight)),
+              changed})
+            insert.addBindValue(value);
+        if (!insert.exec()) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Result<DatabaseConnection> ScoreStore::open(const QString& databasePath, Locks locks) {
@@ -61,29 +97,24 @@ Result<void> ScoreStore::check(const QString& databasePath) {
     return cannotWrite(error.text());
 }
 
-Result<void> ScoreStore::store(const QString& databasePath, const ScoreRecord& record) {
-    const Result<bool> stored = insert(databasePath, record, Locks::WaitFor);
+Result<void> ScoreStore::store(const QString& databasePath, const MarkedSheet& sheet) {
+    const Result<bool> stored = insert(databasePath, sheet, Locks::WaitFor);
     if (!stored) return Failure{stored.error()};
     return {};
 }
 
-Result<bool> ScoreStore::tryStore(const QString& databasePath, const ScoreRecord& record) {
-    return insert(databasePath, record, Locks::GiveUp);
+Result<bool> ScoreStore::tryStore(const QString& databasePath, const MarkedSheet& sheet) {
+    return insert(databasePath, sheet, Locks::GiveUp);
 }
 
-Result<bool> ScoreStore::insert(const QString& databasePath, const ScoreRecord& record,
+Result<bool> ScoreStore::insert(const QString& databasePath, const MarkedSheet& sheet,
                                 Locks locks) {
     const Result<DatabaseConnection> opened = open(databasePath, locks);
     if (!opened) return Failure{opened.error()};
-    QSqlQuery insert(opened->database());
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?)")
-                       .arg(ScoreTable::kName, ScoreTable::kColumns));
-    insert.addBindValue(sdateText(record.day));
-    insert.addBindValue(record.score);
-    insert.addBindValue(record.speed);
-    insert.addBindValue(record.level);
-    insert.addBindValue(record.category);
-    if (insert.exec()) return true;
-    if (locks == Locks::GiveUp && isLockError(insert.lastError())) return false;
-    return Failure{insert.lastError().text()};
+    const QSqlError error = runTransaction(opened->database(), [&sheet](QSqlQuery& insert) {
+        return insertRecord(insert, sheet.record) && insertAnswers(insert, sheet);
+    });
+    if (!error.isValid()) return true;
+    if (locks == Locks::GiveUp && isLockError(error)) return false;
+    return Failure{error.text()};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "score_record.h"
+#include "answer_record.h"
 
 #include "app/core/result.h"
 
@@ -24,11 +24,15 @@ public:
     // A write lock another program holds is no reason to fail, and is not waited for.
     Result<void> check(const QString& databasePath);
 
-    // Inserts one record.
-    Result<void> store(const QString& databasePath, const ScoreRecord& record);
+    // Inserts a sheet's record and its answers in one transaction: all or nothing.
+    Result<void> store(const QString& databasePath, const MarkedSheet& sheet);
+    // A record without answers.
+    Result<void> store(const QString& databasePath, const ScoreRecord& record) {
+        return store(databasePath, MarkedSheet{{}, record, {}});
+    }
     // As store(), but gives up at once while another program holds the file's write
     // lock: true when stored, false when locked out.
-    Result<bool> tryStore(const QString& databasePath, const ScoreRecord& record);
+    Result<bool> tryStore(const QString& databasePath, const MarkedSheet& sheet);
 
     // Every record, in the order they were stored.
     Result<QList<ScoreRecord>> readAll(const QString& databasePath);
@@ -48,11 +52,17 @@ public:
     // and, within a day, in the order they were stored.
     Result<QList<ScoreRecord>> records(const QString& databasePath, QDate first, QDate last);
 
+    // The answers of `category` (in any letter case) from `first` to `last`, both
+    // included, by day and, within a day, in the order they were stored; of every
+    // category when `category` is empty.
+    Result<QList<StoredAnswer>> answers(const QString& databasePath, const QString& category,
+                                        QDate first, QDate last);
+
     // Deletes, in every category, the records that lack a speed, a date or a
-    // level, and those whose level is "test" in any letter case.
+    // level, and those whose level is "test" in any letter case, with their answers.
     Result<void> removeIncomplete(const QString& databasePath);
 
-    // Deletes every record from `first` to `last`, both included, in one
+    // Deletes every record and answer from `first` to `last`, both included, in one
     // transaction: all of them or, on failure, none.
     Result<void> removeDays(const QString& databasePath, QDate first, QDate last);
 
@@ -62,7 +72,7 @@ private:
     // it up to date. With Locks::GiveUp the connection gives up at once on a lock.
     Result<DatabaseConnection> open(const QString& databasePath, Locks locks = Locks::WaitFor);
     // True when stored; false when locked out, which only Locks::GiveUp reports.
-    Result<bool> insert(const QString& databasePath, const ScoreRecord& record, Locks locks);
+    Result<bool> insert(const QString& databasePath, const MarkedSheet& sheet, Locks locks);
     // The rows `statement` picks with `values` bound in order, each as `read` makes it.
     template <typename T>
     Result<QList<T>> select(const QString& databasePath, const QString& statement,

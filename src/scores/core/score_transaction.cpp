@@ -1,16 +1,21 @@
 #include "score_transaction.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
-Result<void> runInTransaction(QSqlDatabase db, const std::function<bool(QSqlQuery&)>& work) {
-    if (!db.transaction()) return Failure{db.lastError().text()};
+QSqlError runTransaction(QSqlDatabase db, const std::function<bool(QSqlQuery&)>& work) {
+    if (!db.transaction()) return db.lastError();
     QSqlQuery query(db);
     const bool done = work(query);
-    const QString error = done ? QString() : query.lastError().text();
+    const QSqlError error = done ? QSqlError() : query.lastError();
     query.finish();
     if (done && db.commit()) return {};
-    const QString commitError = db.lastError().text();
+    const QSqlError commitError = db.lastError();
     db.rollback();
-    return Failure{done ? commitError : error};
+    return done ? commitError : error;
+}
+
+Result<void> runInTransaction(QSqlDatabase db, const std::function<bool(QSqlQuery&)>& work) {
+    const QSqlError error = runTransaction(std::move(db), work);
+    if (!error.isValid()) return {};
+    return Failure{error.text()};
 }
