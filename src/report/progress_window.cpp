@@ -229,10 +229,13 @@ void ProgressWindow::saveCsv() {
         QStringLiteral("Spreadsheet files (*.csv);;") + answersType, &chosenType);
     if (path.isEmpty()) return;
     ScoreStore store(context_.databases);
-    const Result<QByteArray> csv =
-        chosenType == answersType
-            ? csvOf(store.answers(databasePath(), QString(), range_.first, range_.last), answersCsv)
-            : csvOf(store.records(databasePath(), range_.first, range_.last), recordsCsv);
+    const Result<QByteArray> csv = chosenType == answersType
+                                       ? csvOf(store.answers(databasePath(), QString(),
+                                                             range_.first, range_.last),
+                                               answersCsv)
+                                       : csvOf(store.records(databasePath(), range_.first,
+                                                             range_.last),
+                                               recordsCsv);
     const Result<void> saved =
         csv ? writeFileAtomically(path, *csv)
             : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
