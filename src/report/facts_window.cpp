@@ -38,6 +38,7 @@ QTableWidget* makeTable(const QString& name, const QString& accessibleName,
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
 
@@ -62,16 +63,25 @@ FactsWindow::FactsWindow(AppContext& context, QWidget* parent)
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     heading_->setFont(bold);
     QLayout* choices = buildChoices();
+    QLabel* legend = makeLabel(
+        QStringLiteral("FactsLegend"),
+        QStringLiteral("Each cell: the share answered right and how often asked; dark violet for "
+                       "none right, through blue and green, to yellow for all right."),
+        this);
+    legend->setWordWrap(true);
     buildViews();
+    QLabel* missedHeading = makeLabel(QStringLiteral("FactsMissedHeading"),
+                                      QStringLiteral("Missed most, outside the grids:"), this);
+    missedHeading->setBuddy(missed_);
     time_ = makeLabel(QStringLiteral("FactsTime"), QString(), this);
     QLayout* buttons = buildButtons();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addLayout(choices);
+    layout->addWidget(legend);
     layout->addWidget(views_, 1);
-    layout->addWidget(makeLabel(QStringLiteral("FactsMissedHeading"),
-                                QStringLiteral("Missed most, outside the grids:"), this));
+    layout->addWidget(missedHeading);
     layout->addWidget(missed_);
     layout->addWidget(time_);
     layout->addLayout(buttons);
@@ -109,11 +119,11 @@ void FactsWindow::buildViews() {
     scroll->setObjectName(QStringLiteral("FactsGridArea"));
     scroll->setAccessibleName(QStringLiteral("Grid of facts"));
     scroll->setWidget(grid_);
-    table_ = makeTable(QStringLiteral("FactsTable"), QStringLiteral("Every fact as a table"),
-                       {QStringLiteral("Problem"), QStringLiteral("Answer"),
-                        QStringLiteral("Asked"), QStringLiteral("Right"),
-                        QStringLiteral("Share right"), QStringLiteral("Typical time (estimate)")},
-                       views_);
+    table_ = makeTable(
+        QStringLiteral("FactsTable"), QStringLiteral("Every fact as a table"),
+        {QStringLiteral("Problem"), QStringLiteral("Answer"), QStringLiteral("Asked"),
+         QStringLiteral("Right"), QStringLiteral("Share right"), QStringLiteral("Time (estimate)")},
+        views_);
     views_->addWidget(scroll);
     views_->addWidget(table_);
     missed_ = makeTable(QStringLiteral("FactsMissed"),
@@ -121,7 +131,7 @@ void FactsWindow::buildViews() {
                         {QStringLiteral("Problem"), QStringLiteral("Answer"),
                          QStringLiteral("Missed"), QStringLiteral("Typical wrong answer")},
                         this);
-    missed_->setMaximumHeight(120);
+    missed_->setMaximumHeight(100);
 }
 
 QLayout* FactsWindow::buildButtons() {
