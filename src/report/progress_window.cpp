@@ -1,5 +1,6 @@
 #include "progress_window.h"
 
+#include "facts_window.h"
 #include "progress_charts.h"
 
 #include "app/app_context.h"
@@ -142,14 +143,17 @@ QLayout* ProgressWindow::buildButtons() {
         makeNamedButton(QStringLiteral("SavePng"), QStringLiteral("Save as PNG\u2026"), 30, this);
     QPushButton* csv =
         makeNamedButton(QStringLiteral("SaveCsv"), QStringLiteral("Save as CSV\u2026"), 30, this);
+    QPushButton* facts =
+        makeNamedButton(QStringLiteral("ShowFacts"), QStringLiteral("Facts\u2026"), 30, this);
     QPushButton* close =
         makeNamedButton(QStringLiteral("CloseProgress"), QStringLiteral("Close"), 30, this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {print, png, csv, close}) buttons->addWidget(button);
+    for (QPushButton* button : {print, png, csv, facts, close}) buttons->addWidget(button);
 
     connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
     connect(png, &QPushButton::clicked, this, &ProgressWindow::savePng);
     connect(csv, &QPushButton::clicked, this, &ProgressWindow::saveCsv);
+    connect(facts, &QPushButton::clicked, this, &ProgressWindow::showFacts);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     return buttons;
 }
@@ -254,6 +258,14 @@ void ProgressWindow::savePng() {
         context_.messages->inform(
             this,
             QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, saved.error()));
+}
+
+// The facts of the range and the category chosen here.
+void ProgressWindow::showFacts() {
+    if (!facts_) facts_ = new FactsWindow(context_, this);
+    facts_->showFacts(userName_, range_, kind());
+    facts_->show();
+    facts_->raise();
 }
 
 PracticeKind ProgressWindow::kind() const {

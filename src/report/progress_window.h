@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class AppContext;
+class FactsWindow;
 class QAbstractButton;
 class QChartView;
 class QLabel;
@@ -39,6 +40,7 @@ private:
     void showTable();
     void saveCsv();
     void savePng();
+    void showFacts();
     PracticeKind kind() const;
     QString databasePath() const;
     QString suggestedPath(const QString& suffix) const;
@@ -55,5 +57,6 @@ private:
     QChartView* scoresChart_;
     QChartView* sheetsChart_;
     QTableWidget* table_;
-    QSet<QChartView*> stale_;  // charts not yet made from the last read
+    FactsWindow* facts_ = nullptr;  // made at its first showing
+    QSet<QChartView*> stale_;       // charts not yet made from the last read
 };

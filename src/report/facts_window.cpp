@@ -1,0 +1,216 @@
+#include "facts_window.h"
+
+#include "facts_grid.h"
+
+#include "app/app_context.h"
+#include "app/named_button.h"
+#include "app/named_label.h"
+#include "app/print_action.h"
+#include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMissedShown = 20;
+
+// The stored signs of a category's operations: the first (places 0 to 8), the second.
+std::pair<QString, QString> operationsOf(PracticeKind kind) {
+    return kind == PracticeKind::AdditionSubtraction
+               ? std::pair{QStringLiteral("-"), QStringLiteral("+")}
+               : std::pair{QStringLiteral("/"), QStringLiteral("x")};
+}
+
+QTableWidget* makeTable(const QString& name, const QString& accessibleName,
+                        const QStringList& headers, QWidget* parent) {
+    auto* table = new QTableWidget(0, int(headers.size()), parent);
+    table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    return table;
+}
+
+void setRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int column = 0; column < int(cells.size()); ++column)
+        table->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+QString secondsText(std::optional<double> seconds) {
+    return seconds ? QString::number(*seconds, 'f', 1) + QStringLiteral(" s") : QString();
+}
+
+}  // namespace
+
+FactsWindow::FactsWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), context_(context) {
+    setObjectName(QStringLiteral("Facts"));
+    setWindowTitle(QStringLiteral("Facts"));
+    heading_ = makeLabel(QStringLiteral("FactsHeading"), QString(), this);
+    QFont bold = heading_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    heading_->setFont(bold);
+    QLayout* choices = buildChoices();
+    QLabel* legend = makeLabel(
+        QStringLiteral("FactsLegend"),
+        QStringLiteral("Each cell: the share answered right and how often asked; dark violet for "
+                       "none right, through blue and green, to yellow for all right."),
+        this);
+    legend->setWordWrap(true);
+    buildViews();
+    QLabel* missedHeading = makeLabel(QStringLiteral("FactsMissedHeading"),
+                                      QStringLiteral("Missed most, outside the grids:"), this);
+    missedHeading->setBuddy(missed_);
+    time_ = makeLabel(QStringLiteral("FactsTime"), QString(), this);
+    QLayout* buttons = buildButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addLayout(choices);
+    layout->addWidget(legend);
+    layout->addWidget(views_, 1);
+    layout->addWidget(missedHeading);
+    layout->addWidget(missed_);
+    layout->addWidget(time_);
+    layout->addLayout(buttons);
+    resize(780, 560);
+}
+
+QLayout* FactsWindow::buildChoices() {
+    second_ = new QRadioButton(this);
+    second_->setObjectName(QStringLiteral("FactsSecond"));
+    first_ = new QRadioButton(this);
+    first_->setObjectName(QStringLiteral("FactsFirst"));
+    auto* operations = new QButtonGroup(this);
+    operations->addButton(second_);
+    operations->addButton(first_);
+    second_->setChecked(true);
+    asTable_ =
+        makeNamedButton(QStringLiteral("FactsAsTable"), QStringLiteral("Show as table"), 30, this);
+    asTable_->setCheckable(true);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(second_);
+    choices->addWidget(first_);
+    choices->addStretch();
+    choices->addWidget(asTable_);
+    // One pair is one choice, so one button's toggle tells of every change.
+    connect(second_, &QAbstractButton::toggled, this, &FactsWindow::showView);
+    connect(asTable_, &QAbstractButton::toggled, this, &FactsWindow::showView);
+    return choices;
+}
+
+void FactsWindow::buildViews() {
+    views_ = new QStackedWidget(this);
+    grid_ = new FactsGrid(this);
+    auto* scroll = new QScrollArea(views_);
+    scroll->setObjectName(QStringLiteral("FactsGridArea"));
+    scroll->setAccessibleName(QStringLiteral("Grid of facts"));
+    scroll->setWidget(grid_);
+    table_ = makeTable(
+        QStringLiteral("FactsTable"), QStringLiteral("Every fact as a table"),
+        {QStringLiteral("Problem"), QStringLiteral("Answer"), QStringLiteral("Asked"),
+         QStringLiteral("Right"), QStringLiteral("Share right"), QStringLiteral("Time (estimate)")},
+        views_);
+    views_->addWidget(scroll);
+    views_->addWidget(table_);
+    missed_ = makeTable(QStringLiteral("FactsMissed"),
+                        QStringLiteral("Problems outside the grids missed most"),
+                        {QStringLiteral("Problem"), QStringLiteral("Answer"),
+                         QStringLiteral("Missed"), QStringLiteral("Typical wrong answer")},
+                        this);
+    missed_->setMaximumHeight(100);
+}
+
+QLayout* FactsWindow::buildButtons() {
+    QPushButton* print =
+        makeNamedButton(QStringLiteral("PrintFacts"), QStringLiteral("Print"), 30, this);
+    QPushButton* close =
+        makeNamedButton(QStringLiteral("CloseFacts"), QStringLiteral("Close"), 30, this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+    connect(print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    return buttons;
+}
+
+// A failed read leaves everything empty, so that nothing of another range shows.
+void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKind kind) {
+    kind_ = kind;
+    const QString path = context_.users.databasePath(userName);
+    const Result<QList<StoredAnswer>> read =
+        ScoreStore(context_.databases).answers(path, categoryOf(kind), range.first, range.last);
+    facts_ = factStats(read ? *read : QList<StoredAnswer>());
+    heading_->setText(
+        QStringLiteral("Facts of %1 from %2 to %3")
+            .arg(userName, range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)));
+    const bool addSub = kind == PracticeKind::AdditionSubtraction;
+    for (auto [button, caption] :
+         {std::pair{second_,
+                    addSub ? QStringLiteral("Addition") : QStringLiteral("Multiplication")},
+          std::pair{first_, addSub ? QStringLiteral("Subtraction") : QStringLiteral("Division")}}) {
+        button->setText(caption);
+        button->setAccessibleName(caption);
+    }
+    fillTable();
+    fillMissed();
+    showTypicalTime();
+    showView();
+    if (!read)
+        context_.messages->inform(this,
+                                  QStringLiteral("The answers could not be read from \"%1\": %2")
+                                      .arg(path, read.error()));
+}
+
+void FactsWindow::showView() {
+    const auto [first, second] = operationsOf(kind_);
+    grid_->showFacts(second_->isChecked() ? second : first, facts_);
+    views_->setCurrentIndex(asTable_->isChecked() ? 1 : 0);
+}
+
+// Every fact of the category, inside the grids or not.
+void FactsWindow::fillTable() {
+    table_->setRowCount(int(facts_.size()));
+    for (int row = 0; row < int(facts_.size()); ++row) {
+        const FactStat& fact = facts_[row];
+        setRow(table_, row,
+               {fact.problemText(), fact.expected, QString::number(fact.asked),
+                QString::number(fact.answeredRight),
+                QString::number(qRound(fact.share() * 100)) + u'%',
+                secondsText(fact.typicalSeconds())});
+    }
+}
+
+void FactsWindow::fillMissed() {
+    const QList<FactStat> missed = missedMost(facts_, kMissedShown);
+    missed_->setRowCount(int(missed.size()));
+    for (int row = 0; row < int(missed.size()); ++row)
+        setRow(missed_, row,
+               {missed[row].problemText(), missed[row].expected,
+                QString::number(missed[row].missed()), missed[row].typicalWrong()});
+}
+
+void FactsWindow::showTypicalTime() {
+    FactStat all;
+    for (const FactStat& fact : facts_) all.seconds += fact.seconds;
+    const std::optional<double> typical = all.typicalSeconds();
+    time_->setText(typical ? QStringLiteral("Typical time per fact, an estimate from the boxes "
+                                            "filled in order: %1")
+                                 .arg(secondsText(typical))
+                           : QStringLiteral("Typical time per fact: too few boxes filled in "
+                                            "order for an estimate"));
+}
