@@ -67,7 +67,8 @@ std::map<MenuCommand, QAction*> buildPracticeMenus(PracticeKind kind, QMenuBar* 
             QAction* action = menu->addAction(
                 QString::fromLatin1(addSub ? item.addSubCaption : item.mulDivCaption));
             action->setObjectName(QString::fromLatin1(addSub ? item.addSubName : item.mulDivName));
-            if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            if (item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             actions[item.command] = action;
         }
     }

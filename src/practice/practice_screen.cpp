@@ -173,17 +173,17 @@ void PracticeScreen::start(bool mistakes) {
 SheetOperands PracticeScreen::drawMistakes(const LevelParameters& levels) {
     const QDate today = context_.clock->now().date();
     const QString path = context_.users.databasePath(context_.settings.userName());
-    const Result<QList<StoredAnswer>> answers = ScoreStore(context_.databases)
-        .answers(path, controls_.category->text(), today.addDays(-kMistakeDays), today);
+    const Result<QList<StoredAnswer>> answers =
+        ScoreStore(context_.databases)
+            .answers(path, controls_.category->text(), today.addDays(-kMistakeDays), today);
     if (!answers) {
-        context_.messages->inform(
-            this, QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"
-                                 "Here is an ordinary sheet instead.")
-                      .arg(path, answers.error()));
+        context_.messages->inform(this,
+                                  QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"
+                                                 "Here is an ordinary sheet instead.")
+                                      .arg(path, answers.error()));
         return drawSheet(kind_, levels, *context_.random);
     }
-    const MistakesSheet drawn =
-        drawMistakesSheet(kind_, levels, *answers, today, *context_.random);
+    const MistakesSheet drawn = drawMistakesSheet(kind_, levels, *answers, today, *context_.random);
     if (drawn.fromAnswers)
         round_ = kMistakesRound;
     else

@@ -185,10 +185,12 @@ private slots:
         QCOMPARE(misses, 4);
         app->click(s, "Command3");
         const auto read = ScoreStore(app->context.databases)
-                              .answers(app->folder.path(kGuest), {}, QDate(2026, 12, 6), QDate(2026, 12, 6));
-        QCOMPARE(std::count_if(read->begin(), read->end(),
-                               [](const StoredAnswer& a) { return a.answer.round == kMistakesRound; }),
-                 kProblemCount);  // of two sheets
+                              .answers(app->folder.path(kGuest), {}, app->clock->now().date(),
+                                       app->clock->now().date());
+        const auto mistaken = [](const StoredAnswer& a) {
+            return a.answer.round == kMistakesRound;
+        };
+        QCOMPARE(std::count_if(read->begin(), read->end(), mistaken), kProblemCount);  // of 36
         app->folder.writeFile(kGuest, "this is not a database");
         app->trigger(s, "mnuMistakesItem");
         QVERIFY(app->messages->texts.last().contains(app->folder.path(kGuest)));

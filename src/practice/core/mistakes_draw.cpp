@@ -38,7 +38,9 @@ bool fits(PracticeKind kind, const LevelParameters& l, int place, int left, int 
         const int low = l.addOffset + l.numBase;
         return within(left, low, l.addRange) && within(right, low, l.addRange);
     }
-    if (second) return within(left, l.factorOffset, l.addRange) && within(right, l.factorOffset, l.addRange);
+    if (second)
+        return within(left, l.factorOffset, l.addRange) &&
+               within(right, l.factorOffset, l.addRange);
     const int step = l.dividendBase + place + 2;
     return right == l.divisorBase + place + 2 && step != 0 && left % step == 0 &&
            within(left / step, 0, 10);
@@ -81,7 +83,10 @@ QList<Fact> knownFacts(const QList<StoredAnswer>& answers, const std::map<Fact, 
 class SheetFiller {
 public:
     SheetFiller(PracticeKind kind, const LevelParameters& levels, RandomSource& random)
-        : kind_(kind), levels_(levels), random_(random), operands_(drawSheet(kind, levels, random)) {}
+        : kind_(kind),
+          levels_(levels),
+          random_(random),
+          operands_(drawSheet(kind, levels, random)) {}
 
     const SheetOperands& operands() const { return operands_; }
 
