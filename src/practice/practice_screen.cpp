@@ -175,7 +175,8 @@ SheetOperands PracticeScreen::drawMistakes(const LevelParameters& levels) {
     const QString path = context_.users.databasePath(context_.settings.userName());
     const Result<QList<StoredAnswer>> answers =
         ScoreStore(context_.databases)
-            .answers(path, controls_.category->text(), today.addDays(-kMistakeDays), today);
+            .answersToPractise(path, controls_.category->text(), today.addDays(-kMistakeDays),
+                               today, kKnownAnswers);
     if (!answers) {
         context_.messages->inform(this,
                                   QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"

@@ -9,6 +9,8 @@
 
 // How many days back a missed fact is still put to the child again.
 inline constexpr int kMistakeDays = 30;
+// The known facts are looked for in the answers of the ten most recent sheets.
+inline constexpr int kKnownAnswers = 10 * kProblemCount;
 
 struct MistakesSheet {
     SheetOperands operands;
@@ -19,7 +21,8 @@ struct MistakesSheet {
 // weighted by how often and how recently, each at most twice and about one among three
 // problems; then facts answered right and quickly, most recent first; each only where
 // the level's ordinary draw could put it. That draw fills the places left over.
-// `answers` are of the sheet's category, by day and, within a sheet, by place.
+// `answers` are of the sheet's category, by day and, within a sheet, by place: those
+// ScoreStore::answersToPractise() reads for kMistakeDays days and kKnownAnswers.
 MistakesSheet drawMistakesSheet(PracticeKind kind, const LevelParameters& levels,
                                 const QList<StoredAnswer>& answers, QDate today,
                                 RandomSource& random);
