@@ -197,7 +197,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList args = application.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: %s check|mistakes|open|open-once <data folder> [count]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s check|mistakes|open|open-once <data folder> [count]\n",
+                     argv[0]);
         return 2;
     }
     const QString mode = args[1], shipped = args[2];
