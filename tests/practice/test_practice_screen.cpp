@@ -187,10 +187,8 @@ private slots:
         const auto read = ScoreStore(app->context.databases)
                               .answers(app->folder.path(kGuest), {}, app->clock->now().date(),
                                        app->clock->now().date());
-        const auto mistaken = [](const StoredAnswer& a) {
-            return a.answer.round == kMistakesRound;
-        };
-        QCOMPARE(std::count_if(read->begin(), read->end(), mistaken), kProblemCount);  // of 36
+        const auto round = [](const StoredAnswer& a) { return a.answer.round; };
+        QCOMPARE(std::ranges::count(*read, kMistakesRound, round), kProblemCount);  // of 36
         app->folder.writeFile(kGuest, "this is not a database");
         app->trigger(s, "mnuMistakesItem");
         QVERIFY(app->messages->texts.last().contains(app->folder.path(kGuest)));

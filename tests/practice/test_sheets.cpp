@@ -3,7 +3,6 @@
 #include "practice/core/sheet.h"
 #include "support/scripted_random.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 #include <ranges>
@@ -21,22 +20,13 @@ const auto kAddSub = PracticeKind::AdditionSubtraction;
 const auto kMulDiv = PracticeKind::MultiplicationDivision;
 const QDate kToday(2026, 12, 6);
 
-// "12-3 4 w", oldest first: a fact answered 4 days ago, w wrong, r right quickly, s slowly.
+// "12 - 3 4 w", oldest first: a fact answered 4 days ago, w wrong, r right quickly, s slowly.
 QList<StoredAnswer> answersOf(const QStringList& specs) {
     QList<StoredAnswer> answers;
     for (const QStringList p : specs | std::views::transform([](auto s) { return s.split(' '); })) {
-        const qsizetype op = p[0].indexOf(QRegularExpression(u"[-+x/]"_s), 1);
-        answers.append({QString::number(answers.size()),
-                        {kToday.addDays(-p[1].toInt())},
-                        {0,
-                         kOrdinaryRound,
-                         p[0].left(op).toInt(),
-                         p[0].mid(op, 1),
-                         p[0].mid(op + 1).toInt(),
-                         {},
-                         {},
-                         p[2] != u"w"_s,
-                         p[2] == u"s"_s ? 30 : 2}});
+        const AnswerRecord answer(0, kOrdinaryRound, p[0].toInt(), p[1], p[2].toInt(), QString(),
+                                  QString(), p[4] != u"w"_s, p[4] == u"s"_s ? 30 : 2);
+        answers.append({QString::number(answers.size()), {kToday.addDays(-p[3].toInt())}, answer});
     }
     return answers;
 }
@@ -44,9 +34,8 @@ QList<StoredAnswer> answersOf(const QStringList& specs) {
 QString problems(PracticeKind kind, const SheetOperands& sheet) {
     QStringList texts;
     for (int i = 0; i < kProblemCount; ++i)
-        texts << u"%1%2%3"_s.arg(sheet[2 * i])
-                     .arg((kind == kAddSub ? u"-+"_s : u"/x"_s)[i / 9])
-                     .arg(sheet[2 * i + 1]);
+        texts << QString::number(sheet[2 * i]) + (kind == kAddSub ? u"-+"_s : u"/x"_s)[i / 9] +
+                     QString::number(sheet[2 * i + 1]);
     return texts.join(' ');
 }
 
@@ -134,13 +123,15 @@ private slots:
         QTest::addColumn<QString>("sheet");  // empty: as the ordinary draw
         QTest::newRow("no answers: ordinary") << kAddSub << QStringList() << QString();
         QTest::newRow("+- recent misses twice, six, quick knowns")
-            << kAddSub << QStringList{u"11-2 30 w"_s, u"12-3 0 w"_s, u"12-3 0 r"_s, u"13-4 0 w"_s,
-                                      u"14-5 0 w"_s,  u"18-9 0 s"_s, u"17-8 0 r"_s, u"16+13 0 r"_s}
+            << kAddSub
+            << QStringList{u"11 - 2 30 w"_s, u"12 - 3 0 w"_s, u"12 - 3 0 r"_s, u"13 - 4 0 w"_s,
+                           u"14 - 5 0 w"_s,  u"18 - 9 0 s"_s, u"17 - 8 0 r"_s, u"16 + 13 0 r"_s}
             << u"12-3 12-3 13-4 13-4 14-5 14-5 17-8 11-1 11-1 16+13 11+11 11+11 11+11 11+11 "
                "11+11 11+11 11+11 11+11"_s;
         QTest::newRow("*/ even divisions at their place, ranges")
             << kMulDiv
-            << QStringList{u"55/8 1 w"_s, u"80/8 1 w"_s, u"12x3 1 w"_s, u"56/8 1 w"_s, u"7x8 1 w"_s}
+            << QStringList{u"55 / 8 1 w"_s, u"80 / 8 1 w"_s, u"12 x 3 1 w"_s, u"56 / 8 1 w"_s,
+                           u"7 x 8 1 w"_s}
             << u"2/2 3/3 4/4 5/5 6/6 7/7 56/8 9/9 10/10 7x8 7x8 1x1 1x1 1x1 1x1 1x1 1x1 1x1"_s;
     }
     void mistakesDraw() {
