@@ -1,17 +1,25 @@
 // Practice screen figures:
 //   check: check-and-store of one sheet with its 18 answers, over 1000 sheets into a
 //          database already holding 5 years of daily practice (20 sheets a day);
+//   mistakes: the mistakes draw (its read of 30 days of answers and the draw) on that
+//          database, and, alternating, Start and "Practise my mistakes" from the press
+//          to the repainted sheet;
 //   open:  creation of a practice screen up to its first painted sheet, each in a
 //          fresh process started after the main menu is up.
 #include "score_filler.h"
 #include "startup.h"
 
+#include "practice/core/levels.h"
+#include "practice/core/mistakes_draw.h"
+#include "scores/core/score_store.h"
 #include "scores/core/score_vocabulary.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -85,6 +93,63 @@ int checkAndStore(const QString& shipped, int sheets) {
     return 0;
 }
 
+// The filler's answers are all right; here one in five is missed, over facts that the
+// Normal level allows, so the draw has misses and knowns to weigh.
+bool mixFacts(const QString& path) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mix"));
+    db.setDatabaseName(path);
+    const bool done = db.open() &&
+                      QSqlQuery(db).exec(QStringLiteral(
+                          "UPDATE answer SET operation = iif(place < 9, '-', '+'),"
+                          " left_operand = 10 + rowid % 10,"
+                          " right_operand = rowid / 10 % 10 + iif(place < 9, 0, 10),"
+                          " marked_right = rowid % 5 != 0"));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("mix"));
+    return done;
+}
+
+int mistakes(const QString& shipped, int runs) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Guest.mdb");
+    if (!prepare(folder, shipped) || !fillFiveYears(path) || !mixFacts(path)) return 1;
+    AppContext context{QDir(folder.path())};
+    context.messages = std::make_unique<SilentMessages>();
+    context.audio = std::make_unique<SilentAudio>();
+    startBrenlo(context);
+    QWidget* screen = context.screens.show(ScreenId::AddSubPractice);
+    LevelParameters levels;
+    assignLevel(PracticeKind::AdditionSubtraction, levels, Level::Normal);
+    const QDate today = QDate::currentDate();
+    QList<double> draws, starts, items;
+    for (int n = 0; n < runs; ++n) {
+        QElapsedTimer timer;
+        timer.start();
+        const auto answers = ScoreStore(context.databases)
+                                 .answersToPractise(
+                                     path, categoryOf(PracticeKind::AdditionSubtraction),
+                                     today.addDays(-kMistakeDays), today, kKnownAnswers);
+        if (!answers || !drawMistakesSheet(PracticeKind::AdditionSubtraction, levels, *answers,
+                                           today, *context.random)
+                             .fromAnswers)
+            return 1;
+        draws.append(timer.nsecsElapsed() / 1e6);
+        for (QList<double>* samples : {&starts, &items}) {
+            timer.start();
+            if (samples == &starts) screen->findChild<QPushButton*>("Command1")->click();
+            else screen->findChild<QAction*>("mnuMistakesItem")->trigger();
+            QCoreApplication::processEvents();
+            screen->repaint();
+            samples->append(timer.nsecsElapsed() / 1e6);
+        }
+    }
+    report("mistakes draw (answers read, sheet drawn)", draws);
+    report("Start to the repainted sheet", starts);
+    report("Practise my mistakes to the repainted sheet", items);
+    return 0;
+}
+
 // One run: the main menu is up before the clock starts.
 int openOnce(const QString& shipped) {
     QTemporaryDir folder;
@@ -132,12 +197,14 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QStringList args = application.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: %s check|open|open-once <data folder> [count]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s check|mistakes|open|open-once <data folder> [count]\n",
+                     argv[0]);
         return 2;
     }
     const QString mode = args[1], shipped = args[2];
     const int count = args.value(3, QStringLiteral("1000")).toInt();
     if (mode == "check") return checkAndStore(shipped, count);
+    if (mode == "mistakes") return mistakes(shipped, count);
     if (mode == "open") return openMany(QCoreApplication::applicationFilePath(), shipped, count);
     return openOnce(shipped);
 }

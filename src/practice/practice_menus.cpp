@@ -12,6 +12,7 @@ struct Item {
     const char* mulDivName;
     const char* addSubCaption;
     const char* mulDivCaption;
+    const char* shortcut = nullptr;
 };
 
 struct Menu {
@@ -40,7 +41,9 @@ const std::initializer_list<Menu> kMenus = {
      "mnuLvlitem",
      "&Level",
      {{MenuCommand::Speed, "mnuspditem", "mnuspdItem", "&Speed", "&Speed"},
-      {MenuCommand::Difficulty, "mnudifitem", "mnudifitem", "&Difficulty", "&Difficulty"}}},
+      {MenuCommand::Difficulty, "mnudifitem", "mnudifitem", "&Difficulty", "&Difficulty"},
+      {MenuCommand::Mistakes, "mnuMistakesItem", "mnuMistakesItem", "Practise my &mistakes",
+       "Practise my &mistakes", "Ctrl+M"}}},
     {"mnuaboutItem",
      "mnuabtitem",
      "&About",
@@ -64,6 +67,8 @@ std::map<MenuCommand, QAction*> buildPracticeMenus(PracticeKind kind, QMenuBar* 
             QAction* action = menu->addAction(
                 QString::fromLatin1(addSub ? item.addSubCaption : item.mulDivCaption));
             action->setObjectName(QString::fromLatin1(addSub ? item.addSubName : item.mulDivName));
+            if (item.shortcut)
+                action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
             actions[item.command] = action;
         }
     }

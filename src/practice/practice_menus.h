@@ -14,6 +14,7 @@ enum class MenuCommand {
     Exit,
     Speed,
     Difficulty,
+    Mistakes,
     AboutProgram,
     ReleaseNotes,
     SystemRequirement,

@@ -5,6 +5,7 @@
 #include "practice/core/countdown.h"
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
+#include "practice/core/mistakes_draw.h"
 #include "practice/core/score_queue.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
@@ -45,7 +46,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     setObjectName(addSub ? QStringLiteral("Form1") : QStringLiteral("Form2"));
 
-    connect(controls_.start, &QPushButton::clicked, this, &PracticeScreen::start);
+    connect(controls_.start, &QPushButton::clicked, this, [this] { start(false); });
     connect(controls_.check, &QPushButton::clicked, this, &PracticeScreen::checkButton);
     connect(controls_.marking, &QPushButton::clicked, this, &PracticeScreen::checkRoutine);
     connect(controls_.print, &QPushButton::clicked, this, [this] { printWindow(context_, *this); });
@@ -143,6 +144,7 @@ void PracticeScreen::connectMenus() {
     for (const auto& [command, id] : shownScreens)
         on(command, [this, id] { context_.screens.show(id); });
     on(MenuCommand::SwitchScreen, [this] { switchScreen(); });
+    on(MenuCommand::Mistakes, [this] { start(true); });
     on(MenuCommand::Exit, [this] { context_.endProgram(); });
     on(MenuCommand::ReleaseNotes, [this] { openReleaseNotes(context_, this); });
     on(MenuCommand::SystemRequirement, [this] { showSystemRequirement(*context_.messages, this); });
@@ -163,17 +165,44 @@ void PracticeScreen::openDatabase() {
             QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
 }
 
-void PracticeScreen::start() {
+void PracticeScreen::start(bool mistakes) {
     controls_.scoreCount->setText(QStringLiteral("0"));
     LevelParameters& levels = context_.settings.levels;
     if (controls_.level->text() == levelName(Level::Normal))
         assignLevel(kind_, levels, Level::Normal);
     clearAnswers();
-    showOperands(drawSheet(kind_, levels, *context_.random));
+    round_ = kOrdinaryRound;
+    showOperands(mistakes ? drawMistakes(levels) : drawSheet(kind_, levels, *context_.random));
     controls_.sheet->setAnswersLocked(false);
     sheetRecorded_ = false;
     armCountdown(context_.settings.speedMins);
     controls_.speed->setText(QString::number(context_.settings.speedMins));
+}
+
+// Says why it falls back to an ordinary sheet before the countdown starts.
+SheetOperands PracticeScreen::drawMistakes(const LevelParameters& levels) {
+    const QDate today = context_.clock->now().date();
+    const QString path = context_.users.databasePath(context_.settings.userName());
+    const Result<QList<StoredAnswer>> answers =
+        ScoreStore(context_.databases)
+            .answersToPractise(path, controls_.category->text(), today.addDays(-kMistakeDays),
+                               today, kKnownAnswers);
+    if (!answers) {
+        context_.messages->inform(this,
+                                  QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"
+                                                 "Here is an ordinary sheet instead.")
+                                      .arg(path, answers.error()));
+        return drawSheet(kind_, levels, *context_.random);
+    }
+    const MistakesSheet drawn = drawMistakesSheet(kind_, levels, *answers, today, *context_.random);
+    if (drawn.fromAnswers)
+        round_ = kMistakesRound;
+    else
+        context_.messages->inform(
+            this, QStringLiteral("There are no answers of yours from the last %1 days yet, "
+                                 "so here is an ordinary sheet.")
+                      .arg(kMistakeDays));
+    return drawn.operands;
 }
 
 void PracticeScreen::checkButton() {
@@ -205,7 +234,9 @@ QList<AnswerRecord> PracticeScreen::checkRoutine() {
     const int award = awardFor(leadingWholeNumber(controls_.scoreCount->text()));
     mediaPlayer_->play(context_.settings.stored.awardSoundPaths[award]);
     context_.messages->inform(this, awardMessage(award));
-    return sheetAnswers(kind_, operands, answers, marking, changedSeconds_);
+    QList<AnswerRecord> records = sheetAnswers(kind_, operands, answers, marking, changedSeconds_);
+    for (AnswerRecord& record : records) record.round = round_;
+    return records;
 }
 
 void PracticeScreen::timeUp() {

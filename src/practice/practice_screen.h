@@ -34,7 +34,9 @@ private:
     void showCaption();
     void switchScreen();
     void openDatabase();
-    void start();
+    // A new sheet: the level's ordinary draw, or one of the child's own mistakes.
+    void start(bool mistakes);
+    SheetOperands drawMistakes(const LevelParameters& levels);
     void checkButton();
     // Marks the sheet and gives its answers as they are to be stored.
     QList<AnswerRecord> checkRoutine();
@@ -54,6 +56,7 @@ private:
     ScoreQueue* scores_;
     QDateTime sheetStart_;  // the countdown's start
     ChangeTimes changedSeconds_;
+    QString round_ = kOrdinaryRound;  // stored with each answer
     // A sheet counts once in the averages however often it is checked.
     bool sheetRecorded_ = false;
     // A screen made hidden by a speed choice must not reach a time-up with a

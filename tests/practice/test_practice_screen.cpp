@@ -174,6 +174,31 @@ private slots:
                  (QStringList{u"/"_s, u"x"_s, QString::number(app->rightAnswer(s, 17))}));
     }
 
+    // The menu item draws from the child's own misses and stores a mistakes round; without
+    // answers, or from a database that cannot be read, it says why and draws an ordinary sheet.
+    void mistakesRound() {
+        QWidget* s = app->open(PracticeKind::AdditionSubtraction);
+        app->drawAt(0.1f);
+        app->trigger(s, "mnuMistakesItem");
+        QVERIFY(app->messages->texts.value(0).contains(u"no answers"_s));
+        app->click(s, "Command3");
+        app->drawAt(0.5f);
+        app->trigger(s, "mnuMistakesItem");
+        int misses = 0;  // 11-1 and 11+11, twice each among the draw's 15-5 and 15+15
+        for (int i = 0; i < kProblemCount; ++i) misses += app->operand(s, 2 * i) == 11;
+        QCOMPARE(misses, 4);
+        app->click(s, "Command3");
+        const auto read = ScoreStore(app->context.databases)
+                              .answers(app->folder.path(kGuest), {}, app->clock->now().date(),
+                                       app->clock->now().date());
+        const auto round = [](const StoredAnswer& a) { return a.answer.round; };
+        QCOMPARE(std::ranges::count(*read, kMistakesRound, round), kProblemCount);  // of 36
+        app->folder.writeFile(kGuest, "this is not a database");
+        app->trigger(s, "mnuMistakesItem");
+        QVERIFY(app->messages->texts.last().contains(app->folder.path(kGuest)));
+        QCOMPARE(app->operand(s, 0) + app->operand(s, 1), 15 + 5);
+    }
+
     // Start arms the countdown for the current speed and, at the level label "Normal",
     // puts back the Normal values; any other label keeps the levels as they stand.
     void startFollowsSpeedAndLevel() {

@@ -111,6 +111,25 @@ private Q_SLOTS:
         QCOMPARE(left->size(), 2);
     }
 
+    // A mistakes round reads the range's wrong answers and the most recent ones.
+    void answersToPractise() {
+        TestDataFolder folder;
+        folder.makeUserDatabase(u"Ann"_s);
+        const QString file = folder.path(u"Ann.mdb"_s);
+        DatabaseConnections connections;
+        ScoreStore store(connections);
+        MarkedSheet old = marked(u"o"_s, sheet(1), {u"0:1"_s, u"1:2"_s}),
+                    last = marked(u"n"_s, sheet(2), {u"0:3"_s});
+        old.record.day = QDate(2026, 12, 5);
+        old.answers[1].markedRight = last.answers[0].markedRight = true;
+        QVERIFY(store.store(file, old) && store.store(file, last));
+        QStringList read;
+        const auto practised = store.answersToPractise(file, u"MINUS and plus practice program"_s,
+                                                       old.record.day, last.record.day, 1);
+        for (const StoredAnswer& a : *practised) read << a.sheet + a.answer.typed;
+        QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s}));
+    }
+
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
         TestDataFolder folder;
         folder.makeUserDatabase(u"Ann"_s, 5);

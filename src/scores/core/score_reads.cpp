@@ -133,6 +133,21 @@ Result<QList<DailyScore>> ScoreStore::daily(const QString& databasePath, const Q
     return select(databasePath, dailyStatement(), categoryRange(category, first, last), dayAt);
 }
 
+Result<QList<StoredAnswer>> ScoreStore::answersToPractise(const QString& databasePath,
+                                                          const QString& category, QDate first,
+                                                          QDate last, int recent) {
+    // A sheet's rows are stored together, so the newest rows are whole sheets but the oldest.
+    return select(databasePath,
+                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 BETWEEN ? AND ? AND"
+                                 " %4 = ? COLLATE NOCASE AND (NOT %7 OR rowid IN (SELECT rowid"
+                                 " FROM %2 WHERE %3 <= ? AND %4 = ? COLLATE NOCASE"
+                                 " ORDER BY %3 DESC, rowid DESC LIMIT ?)) ORDER BY %3, %5, %6")
+                      .arg(AnswerTable::kColumns, AnswerTable::kName, kDate, kCategory,
+                           AnswerTable::kSheet, AnswerTable::kPlace, AnswerTable::kMarkedRight),
+                  {sdateText(first), sdateText(last), category, sdateText(last), category, recent},
+                  answerAt);
+}
+
 Result<QList<ScoreRecord>> ScoreStore::records(const QString& databasePath, QDate first,
                                                QDate last) {
     return select(

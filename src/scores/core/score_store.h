@@ -58,6 +58,13 @@ public:
     Result<QList<StoredAnswer>> answers(const QString& databasePath, const QString& category,
                                         QDate first, QDate last);
 
+    // What a round of mistakes is drawn from, ordered as answers(): the answers of
+    // `category` (in any letter case) from `first` to `last` that were marked wrong, and
+    // the `recent` most recent ones up to `last`. Reading only these keeps the draw quick.
+    Result<QList<StoredAnswer>> answersToPractise(const QString& databasePath,
+                                                  const QString& category, QDate first,
+                                                  QDate last, int recent);
+
     // Deletes, in every category, the records that lack a speed, a date or a
     // level, and those whose level is "test" in any letter case, with their answers.
     Result<void> removeIncomplete(const QString& databasePath);
