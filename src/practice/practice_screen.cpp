@@ -5,12 +5,9 @@
 #include "practice/core/countdown.h"
 #include "practice/core/levels.h"
 #include "practice/core/marking.h"
-#include "practice/core/mistakes_draw.h"
 #include "practice/core/score_queue.h"
 #include "practice_menus.h"
 #include "practice_screens.h"
-#include "scores/core/date_texts.h"
-#include "scores/core/score_store.h"
 #include "sheet_view.h"
 
 #include "app/app_context.h"
@@ -18,16 +15,15 @@
 #include "app/information.h"
 #include "app/print_action.h"
 #include "practice_titles.h"
+#include "scores/core/date_texts.h"
 #include "sound/core/media_player.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QUuid>
 
 namespace {
 
@@ -63,22 +59,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
         });
     connect(countdown_, &Countdown::ticked, this, &PracticeScreen::showTick);
     connect(countdown_, &Countdown::timeUp, this, &PracticeScreen::timeUp);
-    connect(scores_, &ScoreQueue::failed, this, [this](const QString& path, const QString& reason) {
-        context_.messages->inform(
-            this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2\n"
-                                 "It is kept and tried again at the next check.")
-                      .arg(path, reason));
-    });
-    // After the event loop has ended a message box still runs, so a score lost at the
-    // end is told.
-    connect(qApp, &QCoreApplication::aboutToQuit, scores_, &ScoreQueue::storeBeforeEnd);
-    connect(scores_, &ScoreQueue::lost, this, [this](const QString& path, const QString& reason) {
-        context_.messages->inform(
-            this, QStringLiteral("The score of a sheet could not be saved in \"%1\" before the "
-                                 "program ended: %2")
-                      .arg(path, reason));
-    });
-
+    connectScores();
     openDatabase();
     context.random->seed(quint64(context.clock->now().toMSecsSinceEpoch()));
     LevelParameters& levels = context.settings.levels;
@@ -156,15 +137,6 @@ void PracticeScreen::switchScreen() {
     context_.screens.show(screenIdOf(otherKind(kind_)));
 }
 
-// Only proves the user's database can take scores; every record opens it afresh.
-void PracticeScreen::openDatabase() {
-    const QString path = context_.users.databasePath(context_.settings.userName());
-    if (const Result<void> checked = ScoreStore(context_.databases).check(path); !checked)
-        context_.messages->inform(
-            this,
-            QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
-}
-
 void PracticeScreen::start(bool mistakes) {
     controls_.scoreCount->setText(QStringLiteral("0"));
     LevelParameters& levels = context_.settings.levels;
@@ -177,32 +149,6 @@ void PracticeScreen::start(bool mistakes) {
     sheetRecorded_ = false;
     armCountdown(context_.settings.speedMins);
     controls_.speed->setText(QString::number(context_.settings.speedMins));
-}
-
-// Says why it falls back to an ordinary sheet before the countdown starts.
-SheetOperands PracticeScreen::drawMistakes(const LevelParameters& levels) {
-    const QDate today = context_.clock->now().date();
-    const QString path = context_.users.databasePath(context_.settings.userName());
-    const Result<QList<StoredAnswer>> answers =
-        ScoreStore(context_.databases)
-            .answersToPractise(path, controls_.category->text(), today.addDays(-kMistakeDays),
-                               today, kKnownAnswers);
-    if (!answers) {
-        context_.messages->inform(this,
-                                  QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"
-                                                 "Here is an ordinary sheet instead.")
-                                      .arg(path, answers.error()));
-        return drawSheet(kind_, levels, *context_.random);
-    }
-    const MistakesSheet drawn = drawMistakesSheet(kind_, levels, *answers, today, *context_.random);
-    if (drawn.fromAnswers)
-        round_ = kMistakesRound;
-    else
-        context_.messages->inform(
-            this, QStringLiteral("There are no answers of yours from the last %1 days yet, "
-                                 "so here is an ordinary sheet.")
-                      .arg(kMistakeDays));
-    return drawn.operands;
 }
 
 void PracticeScreen::checkButton() {
@@ -285,21 +231,4 @@ void PracticeScreen::clearAnswers() {
         sheet.mark(i)->setText(QStringLiteral("0"));
     }
     changedSeconds_.fill(std::nullopt);
-}
-
-// A later check of a recorded sheet tries again what could not be stored.
-void PracticeScreen::storeRecordOnce(const QList<AnswerRecord>& answers) {
-    if (sheetRecorded_) {
-        scores_->storeQueued();
-        return;
-    }
-    // A check before the first tick finds the date label still empty; today is what it would show.
-    const QDate day =
-        readDateLabel(controls_.date->text(), QLocale()).value_or(context_.clock->now().date());
-    const ScoreRecord record{day, leadingWholeNumber(controls_.scoreCount->text()),
-                             controls_.speed->text(), controls_.level->text(),
-                             controls_.category->text()};
-    sheetRecorded_ = true;
-    scores_->store(context_.users.databasePath(context_.settings.userName()),
-                   {QUuid::createUuid().toString(QUuid::WithoutBraces), record, answers});
 }

@@ -33,6 +33,7 @@ private:
     void connectMenus();
     void showCaption();
     void switchScreen();
+    void connectScores();
     void openDatabase();
     // A new sheet: the level's ordinary draw, or one of the child's own mistakes.
     void start(bool mistakes);
