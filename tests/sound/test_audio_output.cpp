@@ -164,7 +164,8 @@ private Q_SLOTS:
     // SDL takes over stop signals that nobody handles; the program would then ignore them.
     void leavesTheProgramsStopSignalsAlone() {
         const int stops[]{SIGINT, SIGTERM};
-        struct sigaction unhandled {}, runner[2]{};
+        struct sigaction unhandled {
+        }, runner[2]{};
         unhandled.sa_handler = SIG_DFL;
         for (int i : {0, 1}) QVERIFY(sigaction(stops[i], &unhandled, &runner[i]) == 0);
         const auto restore = qScopeGuard([&] {
