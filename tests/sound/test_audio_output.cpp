@@ -132,17 +132,16 @@ private Q_SLOTS:
     void badPathsAreLoggedOnceAndLaterPlaysStillSound() {
         const WarningLog warnings;
         QStringList bad{QString(), temporary_.filePath(QStringLiteral("missing.wav"))};
-        for (const char* name : {"garbage.wav", "garbage.mid", "garbage.mp3"}) {
-            QFile file(temporary_.filePath(QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Only some words.\n") > 0);
+        const auto write = [&](const QString& name, const QByteArray& head, qint64 size) {
+            QFile file(temporary_.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) >= 0 &&
+                    (size == 0 || file.resize(size)));
             bad << file.fileName();
-        }
-        for (const char* head : {"", "MThd"}) {  // 2 GiB, sparse: zeros, and a MIDI file's header
-            QFile file(temporary_.filePath(QStringLiteral("huge%1.mid").arg(head)));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(head) >= 0);
-            QVERIFY(file.resize(qint64(2) << 30));
-            bad << file.fileName();
-        }
+        };
+        for (const char* name : {"garbage.wav", "garbage.mid", "garbage.mp3"})
+            write(QString::fromLatin1(name), "Only some words.\n", 0);
+        for (const char* head : {"", "MThd"})  // 2 GiB, sparse: zeros, and a MIDI file's header
+            write(QStringLiteral("huge%1.mid").arg(head), head, qint64(2) << 30);
         const QString disk = freshDiskFile(QStringLiteral("bad"));
         const auto output = makeSystemAudioOutput();
         for (const QString& path : bad + bad + QStringList{awardSound("not-good.wav")}) {
@@ -164,20 +163,19 @@ private Q_SLOTS:
 
     // SDL takes over stop signals that nobody handles; the program would then ignore them.
     void leavesTheProgramsStopSignalsAlone() {
+        const int stops[]{SIGINT, SIGTERM};
         struct sigaction unhandled {
-        }, runnerInt{}, runnerTerm{};
+        }, runner[2]{};
         unhandled.sa_handler = SIG_DFL;
-        QVERIFY(sigaction(SIGINT, &unhandled, &runnerInt) == 0 &&
-                sigaction(SIGTERM, &unhandled, &runnerTerm) == 0);
+        for (int i : {0, 1}) QVERIFY(sigaction(stops[i], &unhandled, &runner[i]) == 0);
         const auto restore = qScopeGuard([&] {
-            sigaction(SIGINT, &runnerInt, nullptr);
-            sigaction(SIGTERM, &runnerTerm, nullptr);
+            for (int i : {0, 1}) sigaction(stops[i], &runner[i], nullptr);
         });
         const QString disk = freshDiskFile(QStringLiteral("signals"));
         const auto output = makeSystemAudioOutput();
         output->play(awardSound("perfect.wav"));
         QTRY_VERIFY_WITH_TIMEOUT(audibleSeconds(disk) > 0, kTimeoutMs);
-        for (const int stopSignal : {SIGINT, SIGTERM}) {
+        for (const int stopSignal : stops) {
             struct sigaction action {};
             sigaction(stopSignal, nullptr, &action);
             QVERIFY2(action.sa_handler == SIG_DFL, strsignal(stopSignal));

@@ -105,7 +105,6 @@ private Q_SLOTS:
         const auto row = [](const char* name, Browsing browsing) {
             QTest::newRow(name) << browsing;
         };
-        row("Select on row 3", {.row = 2, .file = "b.WAV", .taken = true});
         row("typed row 1 saved too",
             {.row = 4, .typed = "own.mid", .file = "a.mp3", .taken = true});
         row("End", {.row = 1, .typed = "own.mid", .file = "b.WAV", .closedBy = "Command2"});
