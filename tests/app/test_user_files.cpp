@@ -37,21 +37,18 @@ private Q_SLOTS:
     void names_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("refused");
-        const auto row = [](const char* rowName, const QString& name, bool refused) {
-            QTest::newRow(rowName) << name << refused;
-        };
-        row("empty, the file .mdb", QString(), false);
-        row("spaces kept", u"  Ann  "_s, false);
-        row("backslash", u"a\\b"_s, false);
-        row("three dots", u"..."_s, false);
-        row("longest", QString(251, u'a'), false);
-        row("slash", u"../escape"_s, true);
-        row("dot", u"."_s, true);
-        row("dot dot", u".."_s, true);
-        row("nul", u"a"_s + QChar(0) + u"b"_s, true);
-        row("tab", u"a\tb"_s, true);
-        row("too long", QString(252, u'a'), true);
-        row("too long in bytes", QString(126, QChar(0x00e9)), true);
+        QTest::newRow("empty, the file .mdb") << QString() << false;
+        QTest::newRow("spaces kept") << u"  Ann  "_s << false;
+        QTest::newRow("backslash") << u"a\\b"_s << false;
+        QTest::newRow("three dots") << u"..."_s << false;
+        QTest::newRow("longest") << QString(251, u'a') << false;
+        QTest::newRow("slash") << u"../escape"_s << true;
+        QTest::newRow("dot") << u"."_s << true;
+        QTest::newRow("dot dot") << u".."_s << true;
+        QTest::newRow("nul") << u"a"_s + QChar(0) + u"b"_s << true;
+        QTest::newRow("tab") << u"a\tb"_s << true;
+        QTest::newRow("too long") << QString(252, u'a') << true;
+        QTest::newRow("too long in bytes") << QString(126, QChar(0x00e9)) << true;
     }
     void names() {
         QFETCH(QString, name);

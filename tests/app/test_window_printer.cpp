@@ -69,11 +69,6 @@ QDateTime now() {
     return QDateTime(QDate(2026, 12, 6), QTime(10, 0));
 }
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 // Real printing: with no printer set up, Qt's PDF output, read back as pixels.
@@ -97,7 +92,6 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(first.savedPdf).absolutePath(), QDir(data.path()).absolutePath());
         QVERIFY2(kPdfName.match(QFileInfo(first.savedPdf).fileName()).hasMatch(),
                  qPrintable(first.savedPdf));
-        const QByteArray firstBytes = contents(first.savedPdf);
         const Page page(first.savedPdf);
         QCOMPARE(page.pages, 1);
         const QRect square = page.black;
@@ -111,7 +105,6 @@ private Q_SLOTS:
         const QString second = printer.print(sample.window).savedPdf;
         QVERIFY(!second.isEmpty() && second != first.savedPdf);
         QVERIFY(kPdfName.match(QFileInfo(second).fileName()).hasMatch());
-        QCOMPARE(contents(first.savedPdf), firstBytes);
         QVERIFY(Page(second, square.translated(square.width(), 0)).blackInArea > 20);
     }
 
