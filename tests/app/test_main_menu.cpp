@@ -97,11 +97,9 @@ private Q_SLOTS:
         };
         const QString offer = u"No such user in the database yet!  Ok to create"_s;
         row("existing, in another case", u"BOB"_s, {{}, {kUserExists}}, u"BOB"_s);
-        row("new and created", u"Zoë"_s,
-            {{},
-             {offer,
-              u"User Created, hit Addition/Subtraction or Multiplication/Division to Proceed"_s}},
-            u"Zoë"_s);
+        const QString created =
+            u"User Created, hit Addition/Subtraction or Multiplication/Division to Proceed"_s;
+        row("new and created", u"Zoë"_s, {{}, {offer, created}}, u"Zoë"_s);
         row("new, creation declined", QString(), {{false}, {offer}}, QString());
         row("impossible", u"../Ann"_s,
             {{},
