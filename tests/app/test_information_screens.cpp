@@ -63,9 +63,8 @@ private slots:
         QTRY_COMPARE(app.find(ScreenId::Help), nullptr);
 
         app.trigger(screen, items[4]);
-        QCOMPARE(app.messages->texts.size(), 1);
-        QCOMPARE(app.messages->texts[0],
-                 u"Windows 95/98/NT/2000, with at least 800X600 Resolution"_s);
+        QCOMPARE(app.messages->texts,
+                 QStringList{u"Windows 95/98/NT/2000, with at least 800X600 Resolution"_s});
         QCOMPARE(app.messages->titles[0], u"System Requirement"_s);
 
         app.trigger(screen, items[5]);

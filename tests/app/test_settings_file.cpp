@@ -40,17 +40,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");  // null: no file
         QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("values");  // the five award paths and the user, "|" between
-        const auto row = [](const char* name, const QByteArray& bytes, int lines,
-                            const char* values) {
-            QTest::newRow(name) << bytes << lines << QString(values);
-        };
-        row("CR", "[Sound]\ra\rb\rc\rd\re\r[User]\rAnn\r[Award]\r", 9, "a|b|c|d|e|Ann");
-        row("LF", "[Sound]\na\nb\nc\nd\ne\n[User]\nAnn\n[Award]\n", 9, "a|b|c|d|e|Ann");
-        row("mixed", "[Sound]\r\na\rb\nc\r\nd\re\n[User]\r\nAnn\r[Award]", 9, "a|b|c|d|e|Ann");
-        row("other headers, more lines", "x\r\na\r\nb\r\nc\r\nd\r\ne\r\n;\r\nAnn\r\ny\r\nz\r\n", 9,
-            "a|b|c|d|e|Ann");
-        row("short, last line unended", "[Sound]\r\na\r\nb\r\nc", 4, "a|b|c|||");
-        row("missing", QByteArray(), 0, "|||||");
+        // CR, LF and CRLF each end a line.
+        QTest::newRow("mixed") << QByteArray("[Sound]\r\na\rb\nc\r\nd\re\n[User]\r\nAnn\r[Award]")
+                               << 9 << u"a|b|c|d|e|Ann"_s;
+        QTest::newRow("other headers, more lines")
+            << QByteArray("x\r\na\r\nb\r\nc\r\nd\r\ne\r\n;\r\nAnn\r\ny\r\nz\r\n") << 9
+            << u"a|b|c|d|e|Ann"_s;
+        QTest::newRow("short, last line unended")
+            << QByteArray("[Sound]\r\na\r\nb\r\nc") << 4 << u"a|b|c|||"_s;
+        QTest::newRow("missing") << QByteArray() << 0 << u"|||||"_s;
     }
     void reads() {
         QFETCH(QByteArray, bytes);
