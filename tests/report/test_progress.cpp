@@ -26,22 +26,20 @@ QList<ScoreRecord> recordsOf(const QString& text) {
 
 // "level: day percent sheets, ... / next run; next level # day sheets, ..."
 QString described(const ProgressSeries& series) {
+    const auto day = [](QDate d) { return d.toString("MM-dd"); };
     QStringList lines, sheets;
     for (const LevelLine& line : series.lines) {
         QStringList runs;
         for (const QList<LevelDay>& run : line.runs) {
             QStringList days;
-            for (const LevelDay& day : run)
-                days.append(QString("%1 %2% %3")
-                                .arg(day.day.toString("MM-dd"))
-                                .arg(day.percent)
-                                .arg(day.sheets));
+            for (const LevelDay& d : run)
+                days.append(QString("%1 %2% %3").arg(day(d.day)).arg(d.percent).arg(d.sheets));
             runs.append(days.join(", "));
         }
         lines.append(levelName(line.level) + ": " + runs.join(" / "));
     }
-    for (const DaySheets& day : series.sheetsPerDay)
-        sheets.append(QString("%1 %2").arg(day.day.toString("MM-dd")).arg(day.sheets));
+    for (const DaySheets& d : series.sheetsPerDay)
+        sheets.append(day(d.day) + " " + QString::number(d.sheets));
     return lines.join("; ") + " # " + sheets.join(", ");
 }
 
@@ -215,30 +213,26 @@ private Q_SLOTS:
         QCOMPARE(bytes.startsWith("\x89PNG") ? "PNG" : bytes, shown.saved);
     }
 
-    // The pointer on a day's dot or bar, at `value`: a score or a number of sheets.
+    // The pointer on a day's dot or bar, as the row's name says, at `value`: a score or a number
+    // of sheets; "years" after ten years of days, more than the plot's pixels.
     void tips_data() {
-        QTest::addColumn<QString>("chart");
         QTest::addColumn<int>("day");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("tip");
-        QTest::addColumn<bool>("years");  // after ten years of days, more than the plot's pixels
-        QTest::newRow("dot, one sheet")
-            << "ScoresChart" << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet" << false;
-        QTest::newRow("bar, sheets")
-            << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
-        QTest::newRow("years, dot")
-            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << true;
-        QTest::newRow("years, bar") << "SheetsChart" << 6 << 1.5 << "2026-12-06: 2 sheets" << true;
+        QTest::newRow("dot") << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet";
+        QTest::newRow("bar, sheets") << 6 << 0.1 << "2026-12-06: 2 sheets";
+        QTest::newRow("years, dot") << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets";
+        QTest::newRow("years, bar") << 6 << 1.5 << "2026-12-06: 2 sheets";
     }
     void tips() {
-        QFETCH(QString, chart);
         QFETCH(int, day);
         QFETCH(double, value);
         QFETCH(QString, tip);
-        QFETCH(bool, years);
+        const QString tag = QTest::currentDataTag();
+        const QString chart = tag.contains("dot") ? "ScoresChart" : "SheetsChart";
         store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->show(ScreenId::ScoringSummary);
-        if (years) {
+        if (tag.startsWith("years")) {
             QVERIFY(QSqlQuery(rig->context.databases.open(file())->database())
                         .exec("WITH RECURSIVE d(day) AS (SELECT '2016-12-07' UNION ALL SELECT "
                               "date(day, '+1 day') FROM d WHERE day < '2026-12-04') INSERT INTO "
