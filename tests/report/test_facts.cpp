@@ -53,13 +53,11 @@ private Q_SLOTS:
         QTest::newRow("share, count and the wrong answer typed most")
             << "a 0 7 + 5 12 12 -;b 0 7 + 5 12 13 -;c 0 7 + 5 12 11 -;d 0 7 + 5 12 13 -"
             << QStringList{"7 + 5 1/4 13 0s"} << QStringList{};
-        QTest::newRow("times between boxes filled in order, by median")
-            << "a 0 1 x 2 2 2 2;a 1 3 x 2 6 6 5;a 2 4 x 2 8 8 9;b 0 1 x 2 2 2 1;b 1 3 x 2 6 6 3"
-            << QStringList{"1 × 2 2/2  0s", "3 × 2 2/2  2.5s", "4 × 2 1/1  4s"} << QStringList{};
-        QTest::newRow("boxes out of order give no time")
-            << "a 0 1 - 1 0 0 2;a 1 2 - 1 1 1 5;a 2 3 - 1 2 2 4;a 3 4 - 1 3 3 9;a 4 5 - 1 4 4 12"
-            << QStringList{"1 − 1 1/1  0s", "2 − 1 1/1  0s", "3 − 1 1/1  0s", "4 − 1 1/1  0s",
-                           "5 − 1 1/1  3s"}
+        QTest::newRow("times between boxes filled in order, by median; none out of order")
+            << "a 0 1 x 2 2 2 2;a 1 3 x 2 6 6 5;a 2 4 x 2 8 8 9;b 0 1 x 2 2 2 1;b 1 3 x 2 6 6 3;"
+               "c 0 1 - 1 0 0 2;c 1 2 - 1 1 1 5;c 2 3 - 1 2 2 4;c 3 4 - 1 3 3 9;c 4 5 - 1 4 4 12"
+            << QStringList{"1 − 1 1/1  0s", "2 − 1 1/1  0s", "3 − 1 1/1  0s",   "4 − 1 1/1  0s",
+                           "5 − 1 1/1  3s", "1 × 2 2/2  0s", "3 × 2 2/2  2.5s", "4 × 2 1/1  4s"}
             << QStringList{};
         QTest::newRow("outside the grids, most missed first")
             << "a 0 25 + 17 42 41 -;b 0 25 + 17 42 41 -;a 1 169 / 13 13 11 -;a 2 13 x 3 39 39 -;"
@@ -80,24 +78,10 @@ private Q_SLOTS:
     void gridPlaces_data() {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("place");  // "row,column" or empty
-        for (const auto& [problem, place] : {std::pair{"20 + 20", "20,20"},
-                                             {"21 + 3", ""},
-                                             {"3 - 5", ""},
-                                             {"20 - 0", "20,0"},
-                                             {"12 x 12", "12,12"},
-                                             {"13 x 2", ""},
-                                             {"56 / 8", "8,7"},
-                                             {"7 / 2", ""},
-                                             {"156 / 12", ""},
-                                             {"0 / 0", ""}})
-            QTest::newRow(problem) << problem << place;
-    }
-    void gridPlaces() {
-        QFETCH(QString, problem);
-        QFETCH(QString, place);
-        const QStringList p = problem.split(' ');
-        const std::optional<GridPlace> at = gridPlace(p[0].toInt(), p[1], p[2].toInt());
-        QCOMPARE(at ? QString("%1,%2").arg(at->row).arg(at->column) : QString(), place);
+        for (const QString& entry :
+             QStringList{"20 + 20=20,20", "21 + 3=", "3 - 5=", "20 - 0=20,0", "12 x 12=12,12",
+                         "13 x 2=", "56 / 8=8,7", "7 / 2=", "156 / 12=", "0 / 0="})
+            QTest::newRow(qPrintable(entry)) << entry.section('=', 0, 0) << entry.section('=', 1);
     }
 
     // Reads in grey from dark to light.
@@ -112,20 +96,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("multiplication");
         QTest::addColumn<bool>("gone");
         QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("message");
         QTest::newRow("addition") << false << false
                                   << QStringList{"2 + 2 4 1 1 100% ", "7 + 5 12 2 1 50% 3.0 s",
-                                                 "25 + 17 42 1 0 0% "}
-                                  << "";
-        QTest::newRow("multiplication") << true << false << QStringList{"6 × 7 42 1 1 100% "} << "";
-        QTest::newRow("unreadable")
-            << false << true << QStringList{} << "The answers could not be read from";
+                                                 "25 + 17 42 1 0 0% "};
+        QTest::newRow("multiplication") << true << false << QStringList{"6 × 7 42 1 1 100% "};
+        QTest::newRow("unreadable") << false << true << QStringList{};
     }
     void window() {
         QFETCH(bool, multiplication);
         QFETCH(bool, gone);
         QFETCH(QStringList, rows);
-        QFETCH(QString, message);
         TestApp rig(QStringLiteral("Guest"));
         const QString file = rig.folder.path("Guest.mdb");
         QMap<QString, MarkedSheet> sheets;
@@ -145,15 +125,13 @@ private Q_SLOTS:
         QVERIFY(facts->isVisible() && facts->width() <= 800 && facts->height() <= 600);
         auto* table = TestApp::control<QTableWidget>(facts, "FactsTable");
         QCOMPARE(facts->findChild<QStackedWidget*>()->currentWidget(), table);
-        QStringList shown;
-        for (int row = 0; row < table->rowCount(); ++row) {
-            QStringList cells;
+        QStringList cells;  // row after row
+        for (int row = 0; row < table->rowCount(); ++row)
             for (int column = 0; column < table->columnCount(); ++column)
                 cells.append(table->item(row, column)->text());
-            shown.append(cells.join(' '));
-        }
-        QCOMPARE(shown, rows);
-        QCOMPARE(rig.messages->texts.value(0).section(" \"", 0, 0), message);
+        QCOMPARE(cells.join(' '), rows.join(' '));
+        QCOMPARE(rig.messages->texts.value(0).section(" \"", 0, 0),
+                 gone ? "The answers could not be read from" : "");
     }
 };
 

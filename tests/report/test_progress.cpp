@@ -26,22 +26,20 @@ QList<ScoreRecord> recordsOf(const QString& text) {
 
 // "level: day percent sheets, ... / next run; next level # day sheets, ..."
 QString described(const ProgressSeries& series) {
+    const auto day = [](QDate d) { return d.toString("MM-dd"); };
     QStringList lines, sheets;
     for (const LevelLine& line : series.lines) {
         QStringList runs;
         for (const QList<LevelDay>& run : line.runs) {
             QStringList days;
-            for (const LevelDay& day : run)
-                days.append(QString("%1 %2% %3")
-                                .arg(day.day.toString("MM-dd"))
-                                .arg(day.percent)
-                                .arg(day.sheets));
+            for (const LevelDay& d : run)
+                days.append(QString("%1 %2% %3").arg(day(d.day)).arg(d.percent).arg(d.sheets));
             runs.append(days.join(", "));
         }
         lines.append(levelName(line.level) + ": " + runs.join(" / "));
     }
-    for (const DaySheets& day : series.sheetsPerDay)
-        sheets.append(QString("%1 %2").arg(day.day.toString("MM-dd")).arg(day.sheets));
+    for (const DaySheets& d : series.sheetsPerDay)
+        sheets.append(day(d.day) + " " + QString::number(d.sheets));
     return lines.join("; ") + " # " + sheets.join(", ");
 }
 
@@ -88,63 +86,45 @@ private Q_SLOTS:
     // Read from a real file for 1 to 7 March 2026, then made into lines.
     void dailySeries_data() {
         QTest::addColumn<QString>("records");
-        QTest::addColumn<bool>("multiplication");
         QTest::addColumn<QString>("expected");
         QTest::newRow("day average, any speed and letter case")
             << "2026-03-02|18|5|Normal|A;2026-03-02|9|20|Normal|A;2026-03-02|18|2|NORMAL|MINUS AND "
                "PLUS PRACTICE PROGRAM"
-            << false << "Normal: 03-02 83% 3 # 03-02 3";
+            << "Normal: 03-02 83% 3 # 03-02 3";
         QTest::newRow("days without sheets are gaps")
             << "2026-03-01|18|5|Easy|A;2026-03-02|9|5|Easy|A;2026-03-04|0|5|Easy|A;"
                "2026-03-04|17|5|Difficult|A"
-            << false
             << "Easy: 03-01 100% 1, 03-02 50% 1 / 03-04 0% 1; Difficult: 03-04 94% 1 # 03-01 1, "
                "03-02 1, 03-04 2";
         QTest::newRow("ends included, other category and levels left out")
             << "2026-02-28|18|5|Easy|A;2026-03-01|1|5|Super Difficult|A;2026-03-07|2|5|Super "
                "Difficult|A;2026-03-08|18|5|Easy|A;2026-03-03|18|5|Easy|M;2026-03-03|5|5|test|A"
-            << false << "Super Difficult: 03-01 6% 1 / 03-07 11% 1 # 03-01 1, 03-07 1";
-        QTest::newRow("multiplication") << "2026-03-03|18|5|Easy|A;2026-03-03|12|5|More Difficult|M"
-                                        << true << "More Difficult: 03-03 67% 1 # 03-03 1";
+            << "Super Difficult: 03-01 6% 1 / 03-07 11% 1 # 03-01 1, 03-07 1";
     }
     void dailySeries() {
         QFETCH(QString, records);
-        QFETCH(bool, multiplication);
         QFETCH(QString, expected);
         store(records);
         const auto read = ScoreStore(rig->context.databases)
-                              .daily(file(), categoryOf(PracticeKind(multiplication)),
+                              .daily(file(), categoryOf(PracticeKind::AdditionSubtraction),
                                      QDate(2026, 3, 1), QDate(2026, 3, 7));
         QCOMPARE(described(progressSeries(read.value())), expected);
     }
 
-    void csv_data() {
-        QTest::addColumn<QString>("records");
-        QTest::addColumn<QByteArray>("expected");
-        const QByteArray header = "date,score,speed,level,category\r\n";
-        QTest::newRow("none") << "" << header;
-        QTest::newRow("plain") << "2026-03-01|18|5|Normal|A"
-                               << header +
-                                      "2026-03-01,18,5,Normal,Minus and Plus Practice program\r\n";
-        QTest::newRow("comma, quote, line break, UTF-8, formula")
-            << "2026-03-01|7|2|Zoë \"Ace\"|Sums, big;2026-03-02|0|5|=1+1|Ünï\ncode ✓"
-            << header +
-                   "2026-03-01,7,2,\"Zoë \"\"Ace\"\"\",\"Sums, big\"\r\n"
-                   "2026-03-02,0,5,'=1+1,\"Ünï\ncode ✓\"\r\n";
-    }
+    // Fields quoted and kept from formulas; a box never changed has no time.
     void csv() {
-        QFETCH(QString, records);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(recordsCsv(recordsOf(records)), expected);
-    }
-
-    // Typed texts quoted and kept from formulas; a box never changed has no time.
-    void answersCsv() {
+        const QByteArray header = "date,score,speed,level,category\r\n";
+        QCOMPARE(recordsCsv({}), header);
+        QCOMPARE(recordsCsv(recordsOf(
+                     "2026-03-01|7|2|Zoë \"Ace\"|Sums, big;2026-03-02|0|5|=1+1|Ünï\ncode ✓")),
+                 header +
+                     "2026-03-01,7,2,\"Zoë \"\"Ace\"\"\",\"Sums, big\"\r\n"
+                     "2026-03-02,0,5,'=1+1,\"Ünï\ncode ✓\"\r\n");
         const ScoreRecord record = recordsOf("2026-03-01|7|2|Easy|A").first();
         const QList<StoredAnswer> answers{
             {"s1", record, {0, "ordinary", 9, "-", 3, "6", "=6\n\"x\",", false, 2.5}},
             {"s1", record, {1, "ordinary", 2, "+", 3, "5", "5", true, std::nullopt}}};
-        QCOMPARE(::answersCsv(answers),
+        QCOMPARE(answersCsv(answers),
                  "sheet,date,category,level,speed,score,round,place,left_operand,operation,"
                  "right_operand,expected,typed,marked_right,changed_s\r\n"
                  "s1,2026-03-01,Minus and Plus Practice program,Easy,2,7,ordinary,0,9,'-,3,6,"
@@ -164,7 +144,6 @@ private Q_SLOTS:
         };
         row("bad date", {"Text31=31/02/2026", "Command6"},
             {.heading = "", .messages = {"The starting date \"31/02/2026\""}});
-        row("opened", {"Command6"}, {});
         row("again, as a table, other category",
             {"Command6", "Text31=2026-12-01", "Command6", "ShowAsTable", "ProgressMulDiv"},
             {.heading = "Progress of Guest from 2026-12-01 to 2026-12-06",
@@ -234,34 +213,26 @@ private Q_SLOTS:
         QCOMPARE(bytes.startsWith("\x89PNG") ? "PNG" : bytes, shown.saved);
     }
 
-    // The pointer on a day's dot or bar, at `value`: a score or a number of sheets.
+    // The pointer on a day's dot or bar, as the row's name says, at `value`: a score or a number
+    // of sheets; "years" after ten years of days, more than the plot's pixels.
     void tips_data() {
-        QTest::addColumn<QString>("chart");
         QTest::addColumn<int>("day");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("tip");
-        QTest::addColumn<bool>("years");  // after ten years of days, more than the plot's pixels
-        QTest::newRow("dot, one sheet")
-            << "ScoresChart" << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet" << false;
-        QTest::newRow("dot, sheets")
-            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << false;
-        QTest::newRow("bar, one sheet")
-            << "SheetsChart" << 5 << 0.9 << "2026-12-05: 1 sheet" << false;
-        QTest::newRow("bar, sheets")
-            << "SheetsChart" << 6 << 0.1 << "2026-12-06: 2 sheets" << false;
-        QTest::newRow("years, dot")
-            << "ScoresChart" << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets" << true;
-        QTest::newRow("years, bar") << "SheetsChart" << 6 << 1.5 << "2026-12-06: 2 sheets" << true;
+        QTest::newRow("dot") << 5 << 100.0 << "2026-12-05, Easy: 100% average of 1 sheet";
+        QTest::newRow("bar, sheets") << 6 << 0.1 << "2026-12-06: 2 sheets";
+        QTest::newRow("years, dot") << 6 << 75.0 << "2026-12-06, Easy: 75% average of 2 sheets";
+        QTest::newRow("years, bar") << 6 << 1.5 << "2026-12-06: 2 sheets";
     }
     void tips() {
-        QFETCH(QString, chart);
         QFETCH(int, day);
         QFETCH(double, value);
         QFETCH(QString, tip);
-        QFETCH(bool, years);
+        const QString tag = QTest::currentDataTag();
+        const QString chart = tag.contains("dot") ? "ScoresChart" : "SheetsChart";
         store("2026-12-05|18|5|Easy|A;2026-12-06|18|5|Easy|A;2026-12-06|9|5|Easy|A");
         QWidget* summary = rig->show(ScreenId::ScoringSummary);
-        if (years) {
+        if (tag.startsWith("years")) {
             QVERIFY(QSqlQuery(rig->context.databases.open(file())->database())
                         .exec("WITH RECURSIVE d(day) AS (SELECT '2016-12-07' UNION ALL SELECT "
                               "date(day, '+1 day') FROM d WHERE day < '2026-12-04') INSERT INTO "
