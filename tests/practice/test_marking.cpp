@@ -59,9 +59,11 @@ private slots:
     void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        for (const auto& [text, value] : {std::pair{"", 0.0}, {"-75", -75.0}, {"12abc", 12.0},
-                                          {" 1 2", 12.0}, {"-", 0.0}, {"3.5x", 3.5},
-                                          {"1e2", 100.0}, {"7e", 7.0}, {"1.2.3", 1.2}})
+        for (const auto& [text, value] :
+             {std::pair{"", 0.0}, {"-75", -75.0}, {"12abc", 12.0}, {" 1 2", 12.0}, {"-", 0.0}})
+            QTest::newRow(text) << QString(text) << value;
+        for (const auto& [text, value] :
+             {std::pair{"3.5x", 3.5}, {"1e2", 100.0}, {"7e", 7.0}, {"1.2.3", 1.2}})
             QTest::newRow(text) << QString(text) << value;
     }
     void leadingNumber() {
