@@ -90,8 +90,6 @@ private slots:
         row("Form1 18",
             {addSub, 18, u"Perfect!! You are a genius..ready for next level?!"_s, u"a4.wav"_s});
     }
-    // Check: every box locked, each wrong one corrected, the count, the award's message
-    // and sound, and the sheet stored.
     void award() {
         QFETCH(Award, award);
         QWidget* s = app->open(award.kind);
