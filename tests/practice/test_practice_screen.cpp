@@ -84,9 +84,6 @@ private slots:
         row("Form1 0", {addSub, 0, u"You need to practice some more!"_s, u"a0.wav"_s});
         row("Form2 7",
             {mulDiv, 7, u"Good Job.. but remember Practice makes perfect"_s, u"a1.mid"_s});
-        row("Form1 12", {addSub, 12, u"Excellent, ready for more?"_s, u"a2.mp3"_s});
-        row("Form2 16",
-            {mulDiv, 16, u"Impressive!! You are getting closer to perfection"_s, u"a3.wav"_s});
         row("Form1 18",
             {addSub, 18, u"Perfect!! You are a genius..ready for next level?!"_s, u"a4.wav"_s});
     }
