@@ -75,7 +75,6 @@ private slots:
         QWidget* speed = app->find(ScreenId::Speed);
         app->click(speed, button);
         QVERIFY(app->text(speed, "Label1").startsWith(u"Your time is about "_s + text + u' '));
-        QCOMPARE(app->context.settings.speedMins, minutes);
         QCOMPARE(app->text(addSub, "Label9"), text);
         QVERIFY(app->isFrozen(addSub));
         QWidget* mulDiv = app->find(ScreenId::MulDivPractice);
@@ -126,7 +125,6 @@ private slots:
         QPointer<QLabel> prompt = app->control<QLabel>(dialog, "Label1");
         app->click(dialog, button);
         QCOMPARE(prompt->text(), said + u", hit start when ready"_s);
-        QVERIFY(!dialog->isVisible() && !app->find(difficultyDialogIdOf(kind)));
         QTRY_VERIFY(prompt.isNull());
         QCOMPARE(app->context.settings.levels, expected);
         QCOMPARE(app->text(screen, "Label11"), levelName(level));
@@ -140,7 +138,6 @@ private slots:
         app->trigger(addSub, "mnudifitem");
         app->click(app->find(ScreenId::FiveLevelDifficulty), "Command4");
         app->trigger(addSub, "mnuMadItem");
-        QCOMPARE(app->context.settings.speedMins, 15);
         QWidget* mulDiv = app->find(ScreenId::MulDivPractice);
         app->trigger(mulDiv, "mnudifitem");
         app->click(app->find(ScreenId::FourLevelDifficulty), "Command3");

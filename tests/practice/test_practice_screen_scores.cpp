@@ -16,8 +16,6 @@ ScoreRecord record(int score, QDate day = QDate(2026, 12, 6)) {
 
 }  // namespace
 
-// The practice screen and its user's score database: the answers stored with each
-// sheet, the mistakes round drawn from them, and a database that cannot take a score.
 class TestPracticeScreenScores : public QObject {
     Q_OBJECT
 

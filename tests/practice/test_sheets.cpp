@@ -8,6 +8,7 @@
 #include <ranges>
 
 Q_DECLARE_METATYPE(PracticeKind)
+Q_DECLARE_METATYPE(Level)
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,7 +16,6 @@ namespace {
 
 // The largest float below 1: every draw gives the top of its range.
 constexpr float kHighest = 0.99999994f;
-constexpr int kFirstSheet = -1;
 const auto kAddSub = PracticeKind::AdditionSubtraction;
 const auto kMulDiv = PracticeKind::MultiplicationDivision;
 const QDate kToday(2026, 12, 6);
@@ -45,45 +45,39 @@ QString problems(PracticeKind kind, const SheetOperands& sheet) {
 class TestSheets : public QObject {
     Q_OBJECT
 private slots:
-    // Operands 0, 1 and 18 (the first problem's top and bottom, the first addend or factor)
-    // at the lowest and the highest draws.
+    // Operands 0, 1 and 18 at the lowest and the highest draws; the first sheets' ranges are
+    // the screen's and the index order's to check.
     void levelRanges_data() {
         QTest::addColumn<PracticeKind>("kind");
-        QTest::addColumn<int>("level");
+        QTest::addColumn<Level>("level");
         QTest::addColumn<QList<int>>("lowest");
         QTest::addColumn<QList<int>>("highest");
-        const auto row = [](const char* name, PracticeKind kind, int level, QList<int> lowest,
+        const auto row = [](const char* name, PracticeKind kind, Level level, QList<int> lowest,
                             QList<int> highest) {
             QTest::newRow(name) << kind << level << lowest << highest;
         };
-        row("+- first sheet", kAddSub, kFirstSheet, {10, 0, 10}, {19, 9, 109});
-        row("+- Easy", kAddSub, int(Level::Easy), {10, 0, 2}, {19, 9, 11});
-        row("+- Normal", kAddSub, int(Level::Normal), {10, 0, 10}, {19, 9, 19});
-        row("+- Difficult", kAddSub, int(Level::Difficult), {100, 0, 200}, {199, 99, 299});
-        row("+- More Difficult", kAddSub, int(Level::MoreDifficult), {-10, 0, -10}, {89, 99, 989});
-        row("+- Super Difficult", kAddSub, int(Level::SuperDifficult), {-100, 0, -100},
-            {-1, 99, 899});
-        row("*/ first sheet", kMulDiv, kFirstSheet, {0, 2, 1}, {18, 2, 10});
-        row("*/ Normal", kMulDiv, int(Level::Normal), {0, 2, 0}, {18, 2, 9});
-        row("*/ Difficult", kMulDiv, int(Level::Difficult), {0, 12, 10}, {108, 12, 19});
-        row("*/ More Difficult", kMulDiv, int(Level::MoreDifficult), {0, 102, 10}, {918, 102, 109});
-        row("*/ Super Difficult", kMulDiv, int(Level::SuperDifficult), {0, 102, -25},
-            {918, 102, 74});
+        row("+- Easy", kAddSub, Level::Easy, {10, 0, 2}, {19, 9, 11});
+        row("+- Normal", kAddSub, Level::Normal, {10, 0, 10}, {19, 9, 19});
+        row("+- Difficult", kAddSub, Level::Difficult, {100, 0, 200}, {199, 99, 299});
+        row("+- More Difficult", kAddSub, Level::MoreDifficult, {-10, 0, -10}, {89, 99, 989});
+        row("+- Super Difficult", kAddSub, Level::SuperDifficult, {-100, 0, -100}, {-1, 99, 899});
+        row("*/ Normal", kMulDiv, Level::Normal, {0, 2, 0}, {18, 2, 9});
+        row("*/ Difficult", kMulDiv, Level::Difficult, {0, 12, 10}, {108, 12, 19});
+        row("*/ More Difficult", kMulDiv, Level::MoreDifficult, {0, 102, 10}, {918, 102, 109});
+        row("*/ Super Difficult", kMulDiv, Level::SuperDifficult, {0, 102, -25}, {918, 102, 74});
     }
     // Whatever was chosen before, the level alone decides the sheet.
     void levelRanges() {
         QFETCH(PracticeKind, kind);
-        QFETCH(int, level);
+        QFETCH(Level, level);
         QFETCH(QList<int>, lowest);
         QFETCH(QList<int>, highest);
         for (const float fraction : {0.0f, kHighest}) {
             LevelParameters levels{1, 2, 3, 4, 5, 6, 7};
             ScriptedRandom random({}, fraction);
             if (kind == kMulDiv) assignMulDivLoad(levels);
-            if (level != kFirstSheet) assignLevel(kind, levels, Level(level));
-            const SheetOperands sheet = kind == kAddSub && level == kFirstSheet
-                                            ? drawFirstAddSubSheet(random)
-                                            : drawSheet(kind, levels, random);
+            assignLevel(kind, levels, level);
+            const SheetOperands sheet = drawSheet(kind, levels, random);
             QCOMPARE((QList<int>{sheet[0], sheet[1], sheet[18]}), fraction ? highest : lowest);
             // Divisors rise by one, and each dividend is its divisor times the same quotient.
             for (int i = 0; i < 9 && kind == kMulDiv; ++i) {
