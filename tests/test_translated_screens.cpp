@@ -1,4 +1,5 @@
 #include "app/core/installed_translation.h"
+#include "scores/core/score_vocabulary.h"
 #include "support/test_app.h"
 
 #include <QMenuBar>
@@ -80,6 +81,15 @@ private Q_SLOTS:
             found << misfits(screen);
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        // Whatever the screens show, a sheet's level and category are stored in English.
+        TestApp::click(app.show(ScreenId::FiveLevelDifficulty), u"Command4"_s);
+        QWidget* practice = app.open(PracticeKind::AdditionSubtraction);
+        TestApp::click(practice, u"Command1"_s);
+        TestApp::click(practice, u"Command3"_s);
+        const ScoreRecord stored = app.folder.records(u"Ann.mdb"_s).value(0);
+        QCOMPARE(
+            stored.level + u'|' + stored.category,
+            levelName(Level::Difficult) + u'|' + categoryOf(PracticeKind::AdditionSubtraction));
     }
 };
 
