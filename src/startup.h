@@ -20,8 +20,7 @@
 // The screens speak the desktop's language when the program carries it, for as long
 // as what this gives lives; English, the language of the source texts, loads nothing.
 inline std::unique_ptr<InstalledTranslation> speakDesktopLanguage() {
-    const QString language =
-        uiLanguage(QProcessEnvironment::systemEnvironment(), shippedLanguages());
+    const QString language = uiLanguage(QProcessEnvironment::systemEnvironment(), isShipped);
     return language.isEmpty() ? nullptr : std::make_unique<InstalledTranslation>(language);
 }
 

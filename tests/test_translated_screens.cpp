@@ -61,8 +61,9 @@ class TestTranslatedScreens : public QObject {
 private Q_SLOTS:
     void screensFit_data() {
         QTest::addColumn<QString>("language");
-        for (const QString& language : QStringList{u"en"_s} + shippedLanguages())
-            QTest::newRow(qPrintable(language)) << language;
+        QTest::newRow("en") << u"en"_s;
+        for (const QString& file : QDir(u":/i18n"_s).entryList())
+            QTest::newRow(qPrintable(file)) << file.section(u'_', 1).chopped(3);
     }
     void screensFit() {
         QFETCH(QString, language);

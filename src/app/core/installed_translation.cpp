@@ -1,7 +1,7 @@
 #include "installed_translation.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 
 namespace {
@@ -12,11 +12,8 @@ const QString kSuffix = QStringLiteral(".qm");
 
 }  // namespace
 
-QStringList shippedLanguages() {
-    QStringList languages;
-    for (const QString& file : QDir(kFolder).entryList({kPrefix + u'*' + kSuffix}, QDir::Files))
-        languages.append(file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size()));
-    return languages;
+bool isShipped(const QString& language) {
+    return QFile::exists(kFolder + u'/' + kPrefix + language + kSuffix);
 }
 
 InstalledTranslation::InstalledTranslation(const QString& language) {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <QTranslator>
 
-// The languages whose compiled translations the program carries (":/i18n"): "de", ...
-QStringList shippedLanguages();
+// Whether the program carries a compiled translation into `language` ("de", "pt_BR");
+// looked up by name, as listing them would cost start-up half a MiB.
+bool isShipped(const QString& language);
 
 // The program's texts and Qt's own (Debian's qtbase_<language>.qm, where installed) in
 // one shipped language, installed on the application for the life of this object.

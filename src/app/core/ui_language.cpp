@@ -19,7 +19,8 @@ QString messagesLocale(const QProcessEnvironment& environment) {
 
 }  // namespace
 
-QString uiLanguage(const QProcessEnvironment& environment, const QStringList& shipped) {
+QString uiLanguage(const QProcessEnvironment& environment,
+                   bool (*isShipped)(const QString& language)) {
     const QString messages = localeName(messagesLocale(environment));
     if (messages.isEmpty() || messages == u"C" || messages == u"POSIX") return {};
     // As gettext reads it: LANGUAGE, when set, is the whole list.
@@ -28,7 +29,7 @@ QString uiLanguage(const QProcessEnvironment& environment, const QStringList& sh
         const QString name = localeName(entry);
         for (const QString& candidate : {name, name.section(u'_', 0, 0)}) {
             if (candidate == u"en") return {};
-            if (!candidate.isEmpty() && shipped.contains(candidate)) return candidate;
+            if (!candidate.isEmpty() && isShipped(candidate)) return candidate;
         }
     }
     return {};
