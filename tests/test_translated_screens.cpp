@@ -2,8 +2,10 @@
 #include "scores/core/score_vocabulary.h"
 #include "support/test_app.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 
 using namespace Qt::Literals::StringLiterals;
