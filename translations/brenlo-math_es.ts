@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Asked</source>
-        <translation>Preguntada</translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>Right</source>
@@ -842,8 +842,8 @@ Aquí tienes una hoja normal.</translation>
     <message numerus="yes">
         <source>another program kept it locked for %n seconds</source>
         <translation>
-            <numerusform>otro programa la tuvo bloqueada durante %n segundo</numerusform>
-            <numerusform>otro programa la tuvo bloqueada durante %n segundos</numerusform>
+            <numerusform>otro programa mantuvo el bloqueo durante %n segundo</numerusform>
+            <numerusform>otro programa mantuvo el bloqueo durante %n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -870,7 +870,7 @@ Aquí tienes una hoja normal.</translation>
     <name>ScoreStore</name>
     <message>
         <source>it cannot be written (%1)</source>
-        <translation>no se puede escribir en ella (%1)</translation>
+        <translation>no se puede escribir (%1)</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1159,7 @@ Aquí tienes una hoja normal.</translation>
     </message>
     <message>
         <source>Set your own sound file,Score/History path</source>
-        <translation>Elige tus propios sonidos y la ruta de puntuaciones/historial</translation>
+        <translation>Elige tus sonidos y la ruta de puntuaciones/historial</translation>
     </message>
     <message>
         <source>Browse</source>
