@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Show as table lists the same facts</source>
-        <translation>Mostra come tabella elenca le stesse operazioni</translation>
+        <translation>Il pulsante In tabella elenca le stesse operazioni</translation>
     </message>
 </context>
 <context>
@@ -174,7 +174,7 @@
     </message>
     <message>
         <source>Each cell: the share answered right and how often asked; dark violet for none right, through blue and green, to yellow for all right.</source>
-        <translation>Ogni casella: la quota di risposte giuste e quante volte è stata proposta; viola scuro se nessuna è giusta, poi blu e verde, fino al giallo se sono tutte giuste.</translation>
+        <translation>Ogni casella: la quota di risposte giuste e quante volte l&apos;operazione è stata proposta; viola scuro se nessuna è giusta, poi blu e verde, fino al giallo se sono tutte giuste.</translation>
     </message>
     <message>
         <source>Missed most, outside the grids:</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Show as table</source>
-        <translation>Mostra come tabella</translation>
+        <translation>In tabella</translation>
     </message>
     <message>
         <source>Grid of facts</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>Problems outside the grids missed most</source>
-        <translation>Operazioni fuori dalle griglie più sbagliate</translation>
+        <translation>Le operazioni più sbagliate fuori dalle griglie</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -680,7 +680,7 @@ Ecco invece una scheda normale.</translation>
     </message>
     <message>
         <source>%1, %2: %3% average of %4</source>
-        <translation>%1, %2: media del %3% su %4</translation>
+        <translation>%1, %2: media %3% su %4</translation>
     </message>
 </context>
 <context>
@@ -707,7 +707,7 @@ Ecco invece una scheda normale.</translation>
     </message>
     <message>
         <source>Show as table</source>
-        <translation>Mostra come tabella</translation>
+        <translation>In tabella</translation>
     </message>
     <message>
         <source>Chart of each level&apos;s daily score</source>
