@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const auto translation = speakDesktopLanguage();
     nameToDesktop();
     AppContext context(QDir::current());
     FirstPaintProbe::watch(startBrenlo(context));

@@ -2,6 +2,8 @@
 
 #include "app/app_context.h"
 #include "app/app_screens.h"
+#include "app/core/installed_translation.h"
+#include "app/core/ui_language.h"
 #include "app/group_box_frame_style.h"
 #include "app/png_pixmap.h"
 #include "practice/practice_screens.h"
@@ -11,6 +13,16 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QProcessEnvironment>
+
+#include <memory>
+
+// The screens speak the desktop's language when the program carries it, for as long
+// as what this gives lives; English, the language of the source texts, loads nothing.
+inline std::unique_ptr<InstalledTranslation> speakDesktopLanguage() {
+    const QString language = uiLanguage(QProcessEnvironment::systemEnvironment(), isShipped);
+    return language.isEmpty() ? nullptr : std::make_unique<InstalledTranslation>(language);
+}
 
 // Names the program to the desktop: Wayland desktops take the icon from the desktop
 // entry this names; X11 ones read it off each window. The icon's sizes are the

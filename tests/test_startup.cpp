@@ -51,6 +51,31 @@ private Q_SLOTS:
                  qPrintable(messages->texts.value(0)));
         QVERIFY(mapped("libQt6Charts"));
     }
+
+    // The desktop's settings as "NAME=value" words, and the language the screens speak.
+    void language_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("LANG") << u"LANG=de_DE.UTF-8"_s << u"de"_s;
+        QTest::newRow("modifier, no territory") << u"LANG=nl@euro"_s << u"nl"_s;
+        QTest::newRow("LC_ALL first") << u"LC_ALL=fr_FR LC_MESSAGES=es_ES LANG=de_DE"_s << u"fr"_s;
+        QTest::newRow("LC_MESSAGES next") << u"LC_MESSAGES=it_IT.UTF-8 LANG=de_DE"_s << u"it"_s;
+        QTest::newRow("LANGUAGE's first shipped")
+            << u"LANGUAGE=pt_BR:sv:es LANG=de_DE.UTF-8"_s << u"es"_s;
+        QTest::newRow("LANGUAGE's English") << u"LANGUAGE=en_GB:de LANG=de_DE.UTF-8"_s << QString();
+        QTest::newRow("LANGUAGE beside C")
+            << u"LANGUAGE=de LC_ALL=C.UTF-8 LANG=fr_FR"_s << QString();
+        QTest::newRow("LANGUAGE's none shipped") << u"LANGUAGE=pt_BR LANG=de_DE"_s << QString();
+        QTest::newRow("not shipped") << u"LANG=pt_BR.UTF-8"_s << QString();
+        QTest::newRow("none set") << QString() << QString();
+    }
+    void language() {
+        QFETCH(QString, settings);
+        QProcessEnvironment environment;
+        for (const QString& setting : settings.split(u' ', Qt::SkipEmptyParts))
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        QTEST(uiLanguage(environment, isShipped), "language");
+    }
 };
 
 QTEST_MAIN(TestStartup)

@@ -1,5 +1,6 @@
 #include "information.h"
 
+#include <QCoreApplication>
 #include "app_context.h"
 
 void openReleaseNotes(AppContext& context, QWidget* parent) {
@@ -7,13 +8,15 @@ void openReleaseNotes(AppContext& context, QWidget* parent) {
     if (const Result<void> opened =
             context.launcher->openInTextEditor(path, context.dataFolder.absolutePath());
         !opened)
-        context.messages->inform(parent,
-                                 QStringLiteral("The release notes \"%1\" could not be opened: %2")
-                                     .arg(path, opened.error()));
+        context.messages->inform(
+            parent, QCoreApplication::translate("Information",
+                                                "The release notes \"%1\" could not be opened: %2")
+                        .arg(path, opened.error()));
 }
 
 void showSystemRequirement(MessageBoxes& messages, QWidget* parent) {
     messages.inform(parent,
-                    QStringLiteral("Windows 95/98/NT/2000, with at least 800X600 Resolution"),
-                    QStringLiteral("System Requirement"));
+                    QCoreApplication::translate(
+                        "Information", "Windows 95/98/NT/2000, with at least 800X600 Resolution"),
+                    QCoreApplication::translate("Information", "System Requirement"));
 }

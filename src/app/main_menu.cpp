@@ -35,12 +35,11 @@ QPushButton* makeLargeButton(const QString& name, const QString& caption, QWidge
 MainMenu::MainMenu(AppContext& context)
     : context_(context), commands_(new UserCommands(context, this)) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(kAppTitle);
+    setWindowTitle(appTitle());
 
     QGroupBox* choices = buildChoices();
-    QLabel* credit =
-        makeLabel(QStringLiteral("Label1"),
-                  QStringLiteral("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
+    QLabel* credit = makeLabel(QStringLiteral("Label1"),
+                               tr("Brenlo Math Practice 2.5.1 - Practice Makes Perfect"), this);
     credit->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
@@ -58,25 +57,23 @@ MainMenu::MainMenu(AppContext& context)
 }
 
 QGroupBox* MainMenu::buildChoices() {
-    auto* frame = new QGroupBox(QStringLiteral("Pick a choice to start"), this);
+    auto* frame = new QGroupBox(tr("Pick a choice to start"), this);
     frame->setObjectName(QStringLiteral("Math"));
 
-    QPushButton* addSub = makeLargeButton(QStringLiteral("Command1"),
-                                          QStringLiteral("Addition and Subtraction"), frame);
-    QPushButton* mulDiv = makeLargeButton(QStringLiteral("Command3"),
-                                          QStringLiteral("Multiplication and Division"), frame);
+    QPushButton* addSub =
+        makeLargeButton(QStringLiteral("Command1"), tr("Addition and Subtraction"), frame);
+    QPushButton* mulDiv =
+        makeLargeButton(QStringLiteral("Command3"), tr("Multiplication and Division"), frame);
     userNameBox_ = new QLineEdit(frame);
     userNameBox_->setObjectName(QStringLiteral("Text1"));
-    userNameBox_->setAccessibleName(QStringLiteral("User name"));
+    userNameBox_->setAccessibleName(tr("User name"));
     userNameBox_->setMinimumHeight(36);
     QPushButton* changeUser =
-        makeButton(QStringLiteral("Command6"), QStringLiteral("<<<-CHANGE USER AND ENTER"), frame);
-    QPushButton* summary =
-        makeButton(QStringLiteral("Command4"), QStringLiteral("Score Summary"), frame);
-    QPushButton* restore =
-        makeButton(QStringLiteral("Command5"), QStringLiteral("Restore  DATABASE"), frame);
+        makeButton(QStringLiteral("Command6"), tr("<<<-CHANGE USER AND ENTER"), frame);
+    QPushButton* summary = makeButton(QStringLiteral("Command4"), tr("Score Summary"), frame);
+    QPushButton* restore = makeButton(QStringLiteral("Command5"), tr("Restore  DATABASE"), frame);
     QPushButton* exit =
-        makeButton(QStringLiteral("Command2"), QStringLiteral("Exit out of the program"), frame);
+        makeButton(QStringLiteral("Command2"), tr("Exit out of the program"), frame);
 
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(16);

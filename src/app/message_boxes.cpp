@@ -8,7 +8,7 @@ namespace {
 
 int showBox(QWidget* parent, const QString& title, const QString& text,
             QMessageBox::StandardButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? kAppTitle : title, text, buttons,
+    QMessageBox box(QMessageBox::NoIcon, title.isEmpty() ? appTitle() : title, text, buttons,
                     parent);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec();

@@ -1,5 +1,6 @@
 #include "multiplication_table.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QLineEdit>
@@ -12,10 +13,12 @@ const QColor kHeaderColour(192, 255, 255);
 const QColor kProductColour(192, 255, 192);
 
 QString accessibleNameFor(int row, int column) {
-    if (row == 1 && column == 1) return QStringLiteral("Row 1 and column 1");
-    if (row == 1) return QStringLiteral("Column %1").arg(column);
-    if (column == 1) return QStringLiteral("Row %1").arg(row);
-    return QStringLiteral("%1 times %2").arg(row).arg(column);
+    if (row == 1 && column == 1)
+        return QCoreApplication::translate("MultiplicationTable", "Row 1 and column 1");
+    if (row == 1)
+        return QCoreApplication::translate("MultiplicationTable", "Column %1").arg(column);
+    if (column == 1) return QCoreApplication::translate("MultiplicationTable", "Row %1").arg(row);
+    return QCoreApplication::translate("MultiplicationTable", "%1 times %2").arg(row).arg(column);
 }
 
 QFont boxFont() {
@@ -43,7 +46,7 @@ QLineEdit* makeBox(int row, int column, const QFont& font, QWidget* parent) {
 
 MultiplicationTable::MultiplicationTable(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Mulitiplication table"));
+    setWindowTitle(QCoreApplication::translate("MultiplicationTable", "Mulitiplication table"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* grid = new QGridLayout(this);

@@ -1,5 +1,6 @@
 #include "print_action.h"
 
+#include <QCoreApplication>
 #include "app_context.h"
 
 void printWindow(AppContext& context, QWidget& window) {
@@ -8,6 +9,7 @@ void printWindow(AppContext& context, QWidget& window) {
         context.messages->inform(&window, result.error);
     else if (!result.savedPdf.isEmpty())
         context.messages->inform(
-            &window, QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
+            &window, QCoreApplication::translate(
+                         "PrintAction", "No printer is set up, so the page was saved as \"%1\".")
                          .arg(result.savedPdf));
 }

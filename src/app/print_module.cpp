@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -69,25 +70,28 @@ ClaimedFile claimNewPdf(const QDir& folder, const QDateTime& now) {
 WindowPrinter::Result printOnPrinter(const QPrinterInfo& printerInfo, QWidget& window) {
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     if (printPage(printer, window)) return {};
-    return {
-        {},
-        QStringLiteral("Could not print on the printer \"%1\".").arg(printerInfo.printerName())};
+    return {{},
+            QCoreApplication::translate("PrintModule", "Could not print on the printer \"%1\".")
+                .arg(printerInfo.printerName())};
 }
 
 WindowPrinter::Result saveAsPdf(const QString& folderPath, const QDateTime& now, QWidget& window) {
     const QFileInfo folder(folderPath);
     if (!folder.exists())
         return {{},
-                QStringLiteral("Could not save the print: the folder \"%1\" does not exist.")
+                QCoreApplication::translate(
+                    "PrintModule", "Could not save the print: the folder \"%1\" does not exist.")
                     .arg(shown(folderPath))};
     if (!folder.isDir())
         return {{},
-                QStringLiteral("Could not save the print: \"%1\" is not a folder.")
+                QCoreApplication::translate("PrintModule",
+                                            "Could not save the print: \"%1\" is not a folder.")
                     .arg(shown(folderPath))};
     const ClaimedFile claimed = claimNewPdf(QDir(folder.absoluteFilePath()), now);
     if (claimed.path.isEmpty())
         return {{},
-                QStringLiteral("Could not save the print in the folder \"%1\": %2")
+                QCoreApplication::translate("PrintModule",
+                                            "Could not save the print in the folder \"%1\": %2")
                     .arg(shown(folderPath), claimed.error)};
 
     QPrinter printer(QPrinter::HighResolution);
@@ -97,14 +101,15 @@ WindowPrinter::Result saveAsPdf(const QString& folderPath, const QDateTime& now,
     QFile::remove(claimed.path);
     return {
         {},
-        QStringLiteral("Could not write the print to the file \"%1\".").arg(shown(claimed.path))};
+        QCoreApplication::translate("PrintModule", "Could not write the print to the file \"%1\".")
+            .arg(shown(claimed.path))};
 }
 
 }  // namespace
 
 extern "C" Q_DECL_EXPORT WindowPrinter::Result brenloPrintWindow(QWidget& window,
-                                                                  const QString& dataFolder,
-                                                                  const QDateTime& now) {
+                                                                 const QString& dataFolder,
+                                                                 const QDateTime& now) {
     const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
     if (!printerInfo.isNull()) return printOnPrinter(printerInfo, window);
     return saveAsPdf(dataFolder, now, window);

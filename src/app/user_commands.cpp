@@ -5,18 +5,22 @@
 
 namespace {
 
-const QString kNoSuchUser =
-    QStringLiteral("No such user in the database yet!  Please go to  Change User button to create");
-const QString kUserExists = QStringLiteral(
+const char* const kNoSuchUser = QT_TRANSLATE_NOOP(
+    "UserCommands",
+    "No such user in the database yet!  Please go to  Change User button to create");
+const char* const kUserExists = QT_TRANSLATE_NOOP(
+    "UserCommands",
     "User exists on the database, hit Addition/Subtraction or Multiplication/Division to Proceed");
-const QString kOfferToCreate = QStringLiteral("No such user in the database yet!  Ok to create");
-const QString kUserCreated =
-    QStringLiteral("User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
-const QString kRestoreWarning = QStringLiteral(
+const char* const kOfferToCreate =
+    QT_TRANSLATE_NOOP("UserCommands", "No such user in the database yet!  Ok to create");
+const char* const kUserCreated = QT_TRANSLATE_NOOP(
+    "UserCommands", "User Created, hit Addition/Subtraction or Multiplication/Division to Proceed");
+const char* const kRestoreWarning = QT_TRANSLATE_NOOP(
+    "UserCommands",
     "Do this only you have problem retrieving record or if you want to reset the record to "
     "original (empty database) one, AND THIS HAS TO BE DONE BEFORE RUNNING SCORING SUMMARY");
-const QString kRestoreSure = QStringLiteral("Are you really sure? ");
-const QString kRestored = QStringLiteral("Original Database restored!");
+const char* const kRestoreSure = QT_TRANSLATE_NOOP("UserCommands", "Are you really sure? ");
+const char* const kRestored = QT_TRANSLATE_NOOP("UserCommands", "Original Database restored!");
 
 }  // namespace
 
@@ -25,47 +29,44 @@ UserCommands::UserCommands(AppContext& context, QObject* parent)
 
 void UserCommands::loadSettings(QWidget* window) {
     if (const auto problem = context_.settingsOwner.load().problem()) {
-        context_.messages->inform(window,
-                                  QStringLiteral("The settings file \"%1\" could not be read: %2.")
-                                      .arg(SettingsFile::kFileName, *problem));
+        context_.messages->inform(window, tr("The settings file \"%1\" could not be read: %2.")
+                                              .arg(SettingsFile::kFileName, *problem));
     }
 }
 
 bool UserCommands::requireCurrentUser(QWidget* window) {
     if (context_.users.exists(context_.settings.userName())) return true;
-    context_.messages->inform(window, kNoSuchUser);
+    context_.messages->inform(window, tr(kNoSuchUser));
     return false;
 }
 
 void UserCommands::changeUser(QWidget* window, const QString& typedName) {
     if (const Result<void> named = UserFiles::checkName(typedName); !named) {
-        context_.messages->inform(
-            window, named.error() + QStringLiteral(" The current user stays as it was."));
+        context_.messages->inform(window, named.error() + tr(" The current user stays as it was."));
         return;
     }
     StoredSettings changed = context_.settings.stored;
     changed.userName = typedName;
     if (const Result<void> saved = context_.settingsOwner.save(changed); !saved) {
-        context_.messages->inform(
-            window, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
-                                   "The current user stays as it was.")
-                        .arg(SettingsFile::kFileName, saved.error()));
+        context_.messages->inform(window, tr("The settings file \"%1\" could not be written: %2\n"
+                                             "The current user stays as it was.")
+                                              .arg(SettingsFile::kFileName, saved.error()));
         return;
     }
     const QString& userName = context_.settings.userName();
     if (context_.users.exists(userName)) {
-        context_.messages->inform(window, kUserExists);
-    } else if (context_.messages->confirm(window, kOfferToCreate) &&
+        context_.messages->inform(window, tr(kUserExists));
+    } else if (context_.messages->confirm(window, tr(kOfferToCreate)) &&
                makeUserDatabase(window, userName)) {
-        context_.messages->inform(window, kUserCreated);
+        context_.messages->inform(window, tr(kUserCreated));
     }
 }
 
 void UserCommands::restoreDatabase(QWidget* window) {
-    if (!context_.messages->confirm(window, kRestoreWarning)) return;
-    if (!context_.messages->confirm(window, kRestoreSure)) return;
+    if (!context_.messages->confirm(window, tr(kRestoreWarning))) return;
+    if (!context_.messages->confirm(window, tr(kRestoreSure))) return;
     if (makeUserDatabase(window, context_.settings.userName()))
-        context_.messages->inform(window, kRestored);
+        context_.messages->inform(window, tr(kRestored));
 }
 
 bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
@@ -75,8 +76,8 @@ bool UserCommands::makeUserDatabase(QWidget* window, const QString& userName) {
         context_.users.databasePath(userName),
         [&] { return context_.users.makeDatabase(userName, checkScoreDatabase); });
     if (made) return true;
-    const QString failure = existed ? QStringLiteral("The database \"%1\" was not replaced: %2")
-                                    : QStringLiteral("The database \"%1\" could not be made: %2");
+    const QString failure = existed ? tr("The database \"%1\" was not replaced: %2")
+                                    : tr("The database \"%1\" could not be made: %2");
     context_.messages->inform(window,
                               failure.arg(userName + UserFiles::kDatabaseSuffix, made.error()));
     return false;

@@ -3,6 +3,7 @@
 #include "app/core/program_module.h"
 #include "print_module.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 WindowPrinter::Result SystemWindowPrinter::print(QWidget& window) {
@@ -12,7 +13,8 @@ WindowPrinter::Result SystemWindowPrinter::print(QWidget& window) {
         printWindow_ = reinterpret_cast<PrintWindow>(module.resolve(kPrintWindowSymbol));
         if (!printWindow_)
             return {{},
-                    QStringLiteral("Could not print: the print module cannot be loaded: %1")
+                    QCoreApplication::translate(
+                        "WindowPrinter", "Could not print: the print module cannot be loaded: %1")
                         .arg(module.errorString())};
     }
     return printWindow_(window, dataFolder_, now_());

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -57,7 +58,7 @@ void setTabOrder(PracticeKind kind, const PracticeControls& c) {
 QLayout* buildTop(PracticeKind kind, PracticeControls& c, QWidget* central) {
     c.date = makeClockLabel(QStringLiteral("Label2"), central);
     c.clock = makeClockLabel(QStringLiteral("Label5"), central);
-    c.category = makeLabel(QStringLiteral("Label60"), categoryOf(kind), central);
+    c.category = makeLabel(QStringLiteral("Label60"), shownText(categoryOf(kind)), central);
     QFont serif(QStringLiteral("serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPointSizeF(14);
@@ -76,22 +77,32 @@ QLayout* buildTop(PracticeKind kind, PracticeControls& c, QWidget* central) {
 
 // The buttons, the speed, the level and the score.
 QLayout* buildBottom(PracticeKind kind, PracticeControls& c, QWidget* central) {
-    c.start = makeButton(QStringLiteral("Command1"), QStringLiteral("Start"), central);
-    c.check =
-        makeButton(QStringLiteral("Command3"), QStringLiteral("Check Answer - Score"), central);
+    c.start = makeButton(QStringLiteral("Command1"),
+                         QCoreApplication::translate("PracticeControls", "Start"), central);
+    c.check = makeButton(QStringLiteral("Command3"),
+                         QCoreApplication::translate("PracticeControls", "Check Answer - Score"),
+                         central);
     c.hint = kind == PracticeKind::MultiplicationDivision
-                 ? makeButton(QStringLiteral("Command6"), QStringLiteral("Hint"), central)
+                 ? makeButton(QStringLiteral("Command6"),
+                              QCoreApplication::translate("PracticeControls", "Hint"), central)
                  : nullptr;
-    c.print = makeButton(QStringLiteral("Command4"), QStringLiteral("Print"), central);
-    c.quit = makeButton(QStringLiteral("Command5"), QStringLiteral("Quit"), central);
+    c.print = makeButton(QStringLiteral("Command4"),
+                         QCoreApplication::translate("PracticeControls", "Print"), central);
+    c.quit = makeButton(QStringLiteral("Command5"),
+                        QCoreApplication::translate("PracticeControls", "Quit"), central);
     c.marking = makeButton(QStringLiteral("Command2"), QStringLiteral("Command2"), central);
     c.marking->hide();
 
     QLabel* speedCaption =
-        makeLabel(QStringLiteral("Label10"), QStringLiteral("Speed in Mins :"), central);
+        makeLabel(QStringLiteral("Label10"),
+                  QCoreApplication::translate("PracticeControls", "Speed in Mins :"), central);
     c.speed = makeLabel(QStringLiteral("Label9"), {}, central);
-    c.level = makeLabel(QStringLiteral("Label11"), QStringLiteral("Level"), central);
-    QLabel* scoreCaption = makeLabel(QStringLiteral("Label28"), QStringLiteral("Score:"), central);
+    c.level =
+        makeLabel(QStringLiteral("Label11"),
+                  QCoreApplication::translate("PracticeControls", "Level", "level label"), central);
+    QLabel* scoreCaption =
+        makeLabel(QStringLiteral("Label28"),
+                  QCoreApplication::translate("PracticeControls", "Score:"), central);
     c.scoreCount = makeLabel(QStringLiteral("Label29"), {}, central);
     QLabel* outOf = makeLabel(QStringLiteral("Label1"), QStringLiteral("/18"), central);
     for (QLabel* label : {c.scoreCount, outOf}) setPoints(label, 18, QFont::Black);

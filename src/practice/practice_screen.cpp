@@ -28,7 +28,7 @@
 namespace {
 
 constexpr int kFirstSpeedMins = 15;
-const QString kTimeUp = QStringLiteral("Your time's up");
+const char* const kTimeUp = QT_TRANSLATE_NOOP("PracticeScreen", "Your time's up");
 
 }  // namespace
 
@@ -73,7 +73,7 @@ PracticeScreen::PracticeScreen(AppContext& context, PracticeKind kind)
     controls_.sheet->setAnswersLocked(false);
     context.settings.speedMins = kFirstSpeedMins;
     controls_.speed->setText(QString::number(context.settings.speedMins));
-    controls_.level->setText(levelName(Level::Normal));
+    controls_.level->setText(shownText(levelName(Level::Normal)));
 }
 
 void PracticeScreen::freeze() {
@@ -87,7 +87,7 @@ void PracticeScreen::setSpeedLabel(const QString& minutes) {
 }
 
 void PracticeScreen::setLevelLabel(const QString& level) {
-    controls_.level->setText(level);
+    controls_.level->setText(shownText(level));
 }
 
 // Every way onto the screen, and every change of user, shows the current user in the
@@ -140,7 +140,7 @@ void PracticeScreen::switchScreen() {
 void PracticeScreen::start(bool mistakes) {
     controls_.scoreCount->setText(QStringLiteral("0"));
     LevelParameters& levels = context_.settings.levels;
-    if (controls_.level->text() == levelName(Level::Normal))
+    if (storedText(controls_.level->text()) == levelName(Level::Normal))
         assignLevel(kind_, levels, Level::Normal);
     clearAnswers();
     round_ = kOrdinaryRound;
@@ -187,7 +187,7 @@ QList<AnswerRecord> PracticeScreen::checkRoutine() {
 
 void PracticeScreen::timeUp() {
     countdown_->stop();
-    context_.messages->inform(this, kTimeUp);
+    context_.messages->inform(this, tr(kTimeUp));
     controls_.sheet->setAnswersLocked(true);
     storeRecordOnce(checkRoutine());
     countdown_->stop();
@@ -215,11 +215,13 @@ void PracticeScreen::showOperands(const SheetOperands& operands) {
 void PracticeScreen::describeProblem(int i) {
     const SheetView& sheet = *controls_.sheet;
     QString description =
-        QStringLiteral("%1 %2 %3")
-            .arg(sheet.operand(2 * i)->text(), operationOf(kind_, i).word.toString(),
+        //: A problem for a screen reader: the numbers and the operation's word.
+        tr("%1 %2 %3")
+            .arg(sheet.operand(2 * i)->text(),
+                 QCoreApplication::translate("Operation", operationOf(kind_, i).word),
                  sheet.operand(2 * i + 1)->text());
     const QString correction = sheet.correction(i)->text();
-    if (!correction.isEmpty()) description += QStringLiteral(", the right answer is ") + correction;
+    if (!correction.isEmpty()) description += tr(", the right answer is ") + correction;
     sheet.answer(i)->setAccessibleDescription(description);
 }
 

@@ -7,6 +7,7 @@
 #include "practice/core/score_queue.h"
 #include "scores/core/date_texts.h"
 #include "scores/core/score_store.h"
+#include "scores/core/score_vocabulary.h"
 
 #include "app/app_context.h"
 #include "app/core/number_text.h"
@@ -17,19 +18,19 @@
 
 void PracticeScreen::connectScores() {
     connect(scores_, &ScoreQueue::failed, this, [this](const QString& path, const QString& reason) {
-        context_.messages->inform(
-            this, QStringLiteral("The score of this sheet could not be saved in \"%1\": %2\n"
-                                 "It is kept and tried again at the next check.")
-                      .arg(path, reason));
+        context_.messages->inform(this,
+                                  tr("The score of this sheet could not be saved in \"%1\": %2\n"
+                                     "It is kept and tried again at the next check.")
+                                      .arg(path, reason));
     });
     // After the event loop has ended a message box still runs, so a score lost at the
     // end is told.
     connect(qApp, &QCoreApplication::aboutToQuit, scores_, &ScoreQueue::storeBeforeEnd);
     connect(scores_, &ScoreQueue::lost, this, [this](const QString& path, const QString& reason) {
-        context_.messages->inform(
-            this, QStringLiteral("The score of a sheet could not be saved in \"%1\" before the "
-                                 "program ended: %2")
-                      .arg(path, reason));
+        context_.messages->inform(this,
+                                  tr("The score of a sheet could not be saved in \"%1\" before the "
+                                     "program ended: %2")
+                                      .arg(path, reason));
     });
 }
 
@@ -38,8 +39,7 @@ void PracticeScreen::openDatabase() {
     const QString path = context_.users.databasePath(context_.settings.userName());
     if (const Result<void> checked = ScoreStore(context_.databases).check(path); !checked)
         context_.messages->inform(
-            this,
-            QStringLiteral("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
+            this, tr("Scores cannot be saved in \"%1\": %2").arg(path, checked.error()));
 }
 
 // Says why it falls back to an ordinary sheet before the countdown starts.
@@ -48,23 +48,22 @@ SheetOperands PracticeScreen::drawMistakes(const LevelParameters& levels) {
     const QString path = context_.users.databasePath(context_.settings.userName());
     const Result<QList<StoredAnswer>> answers =
         ScoreStore(context_.databases)
-            .answersToPractise(path, controls_.category->text(), today.addDays(-kMistakeDays),
-                               today, kKnownAnswers);
+            .answersToPractise(path, storedText(controls_.category->text()),
+                               today.addDays(-kMistakeDays), today, kKnownAnswers);
     if (!answers) {
-        context_.messages->inform(this,
-                                  QStringLiteral("Your mistakes could not be read from \"%1\": %2\n"
-                                                 "Here is an ordinary sheet instead.")
-                                      .arg(path, answers.error()));
+        context_.messages->inform(this, tr("Your mistakes could not be read from \"%1\": %2\n"
+                                           "Here is an ordinary sheet instead.")
+                                            .arg(path, answers.error()));
         return drawSheet(kind_, levels, *context_.random);
     }
     const MistakesSheet drawn = drawMistakesSheet(kind_, levels, *answers, today, *context_.random);
     if (drawn.fromAnswers)
         round_ = kMistakesRound;
     else
-        context_.messages->inform(
-            this, QStringLiteral("There are no answers of yours from the last %1 days yet, "
-                                 "so here is an ordinary sheet.")
-                      .arg(kMistakeDays));
+        context_.messages->inform(this,
+                                  tr("There are no answers of yours from the last %n days yet, "
+                                     "so here is an ordinary sheet.",
+                                     nullptr, kMistakeDays));
     return drawn.operands;
 }
 
@@ -78,8 +77,8 @@ void PracticeScreen::storeRecordOnce(const QList<AnswerRecord>& answers) {
     const QDate day =
         readDateLabel(controls_.date->text(), QLocale()).value_or(context_.clock->now().date());
     const ScoreRecord record{day, leadingWholeNumber(controls_.scoreCount->text()),
-                             controls_.speed->text(), controls_.level->text(),
-                             controls_.category->text()};
+                             controls_.speed->text(), storedText(controls_.level->text()),
+                             storedText(controls_.category->text())};
     sheetRecorded_ = true;
     scores_->store(context_.users.databasePath(context_.settings.userName()),
                    {QUuid::createUuid().toString(QUuid::WithoutBraces), record, answers});

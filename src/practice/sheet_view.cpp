@@ -81,7 +81,7 @@ SheetView::SheetView(PracticeKind kind, QWidget* parent) : QWidget(parent) {
 
         auto* answer = new QLineEdit(this);
         answer->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        answer->setAccessibleName(QStringLiteral("Answer %1").arg(i + 1));
+        answer->setAccessibleName(tr("Answer %1").arg(i + 1));
         answer->setFont(answerFont);
         answer->setAlignment(Qt::AlignRight);
         answer->setGeometry(x + 54, y + kOperandRuleY + 4, operandRight - x - 54, 28);

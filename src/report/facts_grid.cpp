@@ -24,8 +24,8 @@ QColor shareColour(double share) {
 
 FactsGrid::FactsGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FactsGrid"));
-    setAccessibleName(QStringLiteral("Grid of facts by share answered right"));
-    setAccessibleDescription(QStringLiteral("Show as table lists the same facts"));
+    setAccessibleName(tr("Grid of facts by share answered right"));
+    setAccessibleDescription(tr("Show as table lists the same facts"));
 }
 
 void FactsGrid::showFacts(const QString& operation, const QList<FactStat>& facts) {

@@ -48,7 +48,8 @@ void setRow(QTableWidget* table, int row, const QStringList& cells) {
 }
 
 QString secondsText(std::optional<double> seconds) {
-    return seconds ? QString::number(*seconds, 'f', 1) + QStringLiteral(" s") : QString();
+    //: After a number of seconds.
+    return seconds ? QString::number(*seconds, 'f', 1) + FactsWindow::tr(" s") : QString();
 }
 
 }  // namespace
@@ -56,22 +57,22 @@ QString secondsText(std::optional<double> seconds) {
 FactsWindow::FactsWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), context_(context) {
     setObjectName(QStringLiteral("Facts"));
-    setWindowTitle(QStringLiteral("Facts"));
+    setWindowTitle(tr("Facts"));
     heading_ = makeLabel(QStringLiteral("FactsHeading"), QString(), this);
     QFont bold = heading_->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
     heading_->setFont(bold);
     QLayout* choices = buildChoices();
-    QLabel* legend = makeLabel(
-        QStringLiteral("FactsLegend"),
-        QStringLiteral("Each cell: the share answered right and how often asked; dark violet for "
-                       "none right, through blue and green, to yellow for all right."),
-        this);
+    QLabel* legend =
+        makeLabel(QStringLiteral("FactsLegend"),
+                  tr("Each cell: the share answered right and how often asked; dark violet for "
+                     "none right, through blue and green, to yellow for all right."),
+                  this);
     legend->setWordWrap(true);
     buildViews();
     QLabel* missedHeading = makeLabel(QStringLiteral("FactsMissedHeading"),
-                                      QStringLiteral("Missed most, outside the grids:"), this);
+                                      tr("Missed most, outside the grids:"), this);
     missedHeading->setBuddy(missed_);
     time_ = makeLabel(QStringLiteral("FactsTime"), QString(), this);
     QLayout* buttons = buildButtons();
@@ -97,8 +98,7 @@ QLayout* FactsWindow::buildChoices() {
     operations->addButton(second_);
     operations->addButton(first_);
     second_->setChecked(true);
-    asTable_ =
-        makeNamedButton(QStringLiteral("FactsAsTable"), QStringLiteral("Show as table"), 30, this);
+    asTable_ = makeNamedButton(QStringLiteral("FactsAsTable"), tr("Show as table"), 30, this);
     asTable_->setCheckable(true);
 
     auto* choices = new QHBoxLayout;
@@ -117,28 +117,26 @@ void FactsWindow::buildViews() {
     grid_ = new FactsGrid(this);
     auto* scroll = new QScrollArea(views_);
     scroll->setObjectName(QStringLiteral("FactsGridArea"));
-    scroll->setAccessibleName(QStringLiteral("Grid of facts"));
+    scroll->setAccessibleName(tr("Grid of facts"));
     scroll->setWidget(grid_);
-    table_ = makeTable(
-        QStringLiteral("FactsTable"), QStringLiteral("Every fact as a table"),
-        {QStringLiteral("Problem"), QStringLiteral("Answer"), QStringLiteral("Asked"),
-         QStringLiteral("Right"), QStringLiteral("Share right"), QStringLiteral("Time (estimate)")},
-        views_);
+    table_ = makeTable(QStringLiteral("FactsTable"), tr("Every fact as a table"),
+                       //: Headings: how often a problem was asked, and answered right.
+                       {tr("Problem"), tr("Answer"), tr("Asked"), tr("Right"), tr("Share right"),
+                        tr("Time (estimate)")},
+                       views_);
     views_->addWidget(scroll);
     views_->addWidget(table_);
-    missed_ = makeTable(QStringLiteral("FactsMissed"),
-                        QStringLiteral("Problems outside the grids missed most"),
-                        {QStringLiteral("Problem"), QStringLiteral("Answer"),
-                         QStringLiteral("Missed"), QStringLiteral("Typical wrong answer")},
+    missed_ = makeTable(QStringLiteral("FactsMissed"), tr("Problems outside the grids missed most"),
+                        {tr("Problem"), tr("Answer"),
+                         //: A heading: how often a problem was answered wrong.
+                         tr("Missed"), tr("Typical wrong answer")},
                         this);
     missed_->setMaximumHeight(100);
 }
 
 QLayout* FactsWindow::buildButtons() {
-    QPushButton* print =
-        makeNamedButton(QStringLiteral("PrintFacts"), QStringLiteral("Print"), 30, this);
-    QPushButton* close =
-        makeNamedButton(QStringLiteral("CloseFacts"), QStringLiteral("Close"), 30, this);
+    QPushButton* print = makeNamedButton(QStringLiteral("PrintFacts"), tr("Print"), 30, this);
+    QPushButton* close = makeNamedButton(QStringLiteral("CloseFacts"), tr("Close"), 30, this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(print);
@@ -156,13 +154,12 @@ void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKin
         ScoreStore(context_.databases).answers(path, categoryOf(kind), range.first, range.last);
     facts_ = factStats(read ? *read : QList<StoredAnswer>());
     heading_->setText(
-        QStringLiteral("Facts of %1 from %2 to %3")
+        tr("Facts of %1 from %2 to %3")
             .arg(userName, range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)));
     const bool addSub = kind == PracticeKind::AdditionSubtraction;
     for (auto [button, caption] :
-         {std::pair{second_,
-                    addSub ? QStringLiteral("Addition") : QStringLiteral("Multiplication")},
-          std::pair{first_, addSub ? QStringLiteral("Subtraction") : QStringLiteral("Division")}}) {
+         {std::pair{second_, addSub ? tr("Addition") : tr("Multiplication")},
+          std::pair{first_, addSub ? tr("Subtraction") : tr("Division")}}) {
         button->setText(caption);
         button->setAccessibleName(caption);
     }
@@ -171,9 +168,8 @@ void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKin
     showTypicalTime();
     showView();
     if (!read)
-        context_.messages->inform(this,
-                                  QStringLiteral("The answers could not be read from \"%1\": %2")
-                                      .arg(path, read.error()));
+        context_.messages->inform(
+            this, tr("The answers could not be read from \"%1\": %2").arg(path, read.error()));
 }
 
 void FactsWindow::showView() {
@@ -208,9 +204,9 @@ void FactsWindow::showTypicalTime() {
     FactStat all;
     for (const FactStat& fact : facts_) all.seconds += fact.seconds;
     const std::optional<double> typical = all.typicalSeconds();
-    time_->setText(typical ? QStringLiteral("Typical time per fact, an estimate from the boxes "
-                                            "filled in order: %1")
+    time_->setText(typical ? tr("Typical time per fact, an estimate from the boxes "
+                                "filled in order: %1")
                                  .arg(secondsText(typical))
-                           : QStringLiteral("Typical time per fact: too few boxes filled in "
-                                            "order for an estimate"));
+                           : tr("Typical time per fact: too few boxes filled in "
+                                "order for an estimate"));
 }

@@ -4,6 +4,7 @@
 #include "scores_plot.h"
 #include "sheets_plot.h"
 
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -17,7 +18,7 @@ QChart* makeChart(const QString& title, DayRange range, QAbstractAxis*& xAxis) {
     auto* days = new QDateTimeAxis;
     days->setFormat(QStringLiteral("yyyy-MM-dd"));
     days->setTickCount(6);
-    days->setTitleText(QStringLiteral("Day"));
+    days->setTitleText(QCoreApplication::translate("ProgressCharts", "Day"));
     const QDate last = std::max(range.first, range.last);
     days->setRange(range.first.startOfDay(), last.addDays(1).startOfDay());
     chart->addAxis(days, Qt::AlignBottom);
@@ -40,14 +41,14 @@ QChart* makeScoresChart(const ProgressSeries& series, DayRange range, const QStr
     y->setRange(0, 100);
     y->setTickCount(6);
     y->setLabelFormat(QStringLiteral("%.0f%%"));
-    y->setTitleText(QStringLiteral("Average score"));
+    y->setTitleText(QCoreApplication::translate("ProgressCharts", "Average score"));
     chart->addAxis(y, Qt::AlignLeft);
 
     // A level's series, without points, carries its legend entry; the plot draws its days.
     QXYSeries* anchor = nullptr;
     for (const LevelLine& line : series.lines) {
         anchor = new QLineSeries;
-        anchor->setName(levelName(line.level));
+        anchor->setName(shownText(levelName(line.level)));
         anchor->setColor(levelColour(line.level));
         attach(chart, anchor, x, y);
     }
@@ -64,12 +65,12 @@ QChart* makeSheetsChart(const ProgressSeries& series, DayRange range, const QStr
     y->setRange(0, qreal(most));
     y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
-    y->setTitleText(QStringLiteral("Sheets"));
+    y->setTitleText(QCoreApplication::translate("ProgressCharts", "Sheets"));
     chart->addAxis(y, Qt::AlignLeft);
 
     const QColor colour(0x1f, 0x5f, 0xbf);
     auto* legend = new QLineSeries;
-    legend->setName(QStringLiteral("Sheets per day"));
+    legend->setName(QCoreApplication::translate("ProgressCharts", "Sheets per day"));
     legend->setColor(colour);
     attach(chart, legend, x, y);
     new SheetsPlot(chart, legend, DayScale(range.first), series.sheetsPerDay, colour);

@@ -51,15 +51,16 @@ Result<QByteArray> csvOf(const Result<QList<T>>& read, QByteArray (*write)(const
 }
 
 QString categoryCaption(PracticeKind kind) {
-    return kind == PracticeKind::AdditionSubtraction ? QStringLiteral("Addition/Subtraction")
-                                                     : QStringLiteral("Multiplication/Division");
+    return kind == PracticeKind::AdditionSubtraction
+               ? ProgressWindow::tr("Addition/Subtraction")
+               : ProgressWindow::tr("Multiplication/Division");
 }
 
 }  // namespace
 
 ProgressWindow::ProgressWindow(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Progress"));
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
 
     heading_ = makeLabel(QStringLiteral("ProgressHeading"), QString(), this);
     QFont bold = heading_->font();
@@ -84,9 +85,8 @@ QLayout* ProgressWindow::buildChoices() {
                         categoryCaption(PracticeKind::AdditionSubtraction), this);
     QRadioButton* mulDiv = makeRadio(QStringLiteral("ProgressMulDiv"),
                                      categoryCaption(PracticeKind::MultiplicationDivision), this);
-    scores_ = makeRadio(QStringLiteral("ProgressScores"), QStringLiteral("Scores"), this);
-    QRadioButton* sheets =
-        makeRadio(QStringLiteral("ProgressSheets"), QStringLiteral("Sheets per day"), this);
+    scores_ = makeRadio(QStringLiteral("ProgressScores"), tr("Scores"), this);
+    QRadioButton* sheets = makeRadio(QStringLiteral("ProgressSheets"), tr("Sheets per day"), this);
     auto* categories = new QButtonGroup(this);
     categories->addButton(addSub_);
     categories->addButton(mulDiv);
@@ -96,8 +96,7 @@ QLayout* ProgressWindow::buildChoices() {
     addSub_->setChecked(true);
     scores_->setChecked(true);
 
-    asTable_ =
-        makeNamedButton(QStringLiteral("ShowAsTable"), QStringLiteral("Show as table"), 30, this);
+    asTable_ = makeNamedButton(QStringLiteral("ShowAsTable"), tr("Show as table"), 30, this);
     asTable_->setCheckable(true);
 
     auto* choices = new QHBoxLayout;
@@ -120,14 +119,14 @@ QLayout* ProgressWindow::buildChoices() {
 void ProgressWindow::buildViews() {
     views_ = new QStackedWidget(this);
     scoresChart_ = makeChartView(QStringLiteral("ScoresChart"),
-                                 QStringLiteral("Chart of each level's daily score"), views_);
+                                 tr("Chart of each level's daily score"), views_);
     sheetsChart_ = makeChartView(QStringLiteral("SheetsChart"),
-                                 QStringLiteral("Chart of the sheets done each day"), views_);
+                                 tr("Chart of the sheets done each day"), views_);
     table_ = new QTableWidget(0, 4, views_);
     table_->setObjectName(QStringLiteral("ProgressTable"));
-    table_->setAccessibleName(QStringLiteral("Daily scores as a table"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("Day"), QStringLiteral("Level"),
-                                       QStringLiteral("Average"), QStringLiteral("Sheets")});
+    table_->setAccessibleName(tr("Daily scores as a table"));
+    //: The table's column headings.
+    table_->setHorizontalHeaderLabels({tr("Day"), tr("Level"), tr("Average"), tr("Sheets")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -137,16 +136,13 @@ void ProgressWindow::buildViews() {
 }
 
 QLayout* ProgressWindow::buildButtons() {
-    QPushButton* print =
-        makeNamedButton(QStringLiteral("PrintProgress"), QStringLiteral("Print"), 30, this);
+    QPushButton* print = makeNamedButton(QStringLiteral("PrintProgress"), tr("Print"), 30, this);
     QPushButton* png =
-        makeNamedButton(QStringLiteral("SavePng"), QStringLiteral("Save as PNG\u2026"), 30, this);
+        makeNamedButton(QStringLiteral("SavePng"), tr("Save as PNG\u2026"), 30, this);
     QPushButton* csv =
-        makeNamedButton(QStringLiteral("SaveCsv"), QStringLiteral("Save as CSV\u2026"), 30, this);
-    QPushButton* facts =
-        makeNamedButton(QStringLiteral("ShowFacts"), QStringLiteral("Facts\u2026"), 30, this);
-    QPushButton* close =
-        makeNamedButton(QStringLiteral("CloseProgress"), QStringLiteral("Close"), 30, this);
+        makeNamedButton(QStringLiteral("SaveCsv"), tr("Save as CSV\u2026"), 30, this);
+    QPushButton* facts = makeNamedButton(QStringLiteral("ShowFacts"), tr("Facts\u2026"), 30, this);
+    QPushButton* close = makeNamedButton(QStringLiteral("CloseProgress"), tr("Close"), 30, this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {print, png, csv, facts, close}) buttons->addWidget(button);
 
@@ -162,7 +158,7 @@ void ProgressWindow::showProgress(const QString& userName, DayRange range) {
     userName_ = userName;
     range_ = range;
     heading_->setText(
-        QStringLiteral("Progress of %1 from %2 to %3")
+        tr("Progress of %1 from %2 to %3")
             .arg(userName, range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)));
     read();
 }
@@ -178,9 +174,9 @@ void ProgressWindow::read() {
     stale_ = {scoresChart_, sheetsChart_};
     showView();
     if (!read)
-        context_.messages->inform(this,
-                                  QStringLiteral("The scores could not be read from \"%1\": %2")
-                                      .arg(databasePath(), read.error()));
+        context_.messages->inform(
+            this,
+            tr("The scores could not be read from \"%1\": %2").arg(databasePath(), read.error()));
 }
 
 void ProgressWindow::showView() {
@@ -192,11 +188,10 @@ void ProgressWindow::showView() {
     }
     if (stale_.remove(chart)) {
         const QString category = categoryCaption(kind());
-        replaceChart(
-            chart,
-            chart == scoresChart_
-                ? makeScoresChart(series_, range_, category + QStringLiteral(": score of each day"))
-                : makeSheetsChart(series_, range_, category + QStringLiteral(": sheets each day")));
+        replaceChart(chart,
+                     chart == scoresChart_
+                         ? makeScoresChart(series_, range_, category + tr(": score of each day"))
+                         : makeSheetsChart(series_, range_, category + tr(": sheets each day")));
     }
     views_->setCurrentWidget(chart);
 }
@@ -212,7 +207,7 @@ void ProgressWindow::showTable() {
     table_->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         const auto& [level, day] = rows[row];
-        const QStringList cells = {day.day.toString(Qt::ISODate), levelName(level),
+        const QStringList cells = {day.day.toString(Qt::ISODate), shownText(levelName(level)),
                                    QString::number(day.percent) + u'%',
                                    QString::number(day.sheets)};
         for (int column = 0; column < int(cells.size()); ++column)
@@ -222,42 +217,38 @@ void ProgressWindow::showTable() {
 
 // The records, or with the second file type every answer, of both categories.
 void ProgressWindow::saveCsv() {
-    const QString answersType = QStringLiteral("Answers as CSV (*.csv)");
+    const QString answersType = tr("Answers as CSV (*.csv)");
     QString chosenType;
     const QString path = context_.fileDialogs->saveFileName(
-        this, QStringLiteral("Save as CSV"), suggestedPath(QStringLiteral(".csv")),
-        QStringLiteral("Spreadsheet files (*.csv);;") + answersType, &chosenType);
+        this, tr("Save as CSV"), suggestedPath(QStringLiteral(".csv")),
+        tr("Spreadsheet files (*.csv);;") + answersType, &chosenType);
     if (path.isEmpty()) return;
     ScoreStore store(context_.databases);
     const Result<QByteArray> csv =
         chosenType == answersType
             ? csvOf(store.answers(databasePath(), QString(), range_.first, range_.last), answersCsv)
             : csvOf(store.records(databasePath(), range_.first, range_.last), recordsCsv);
-    const Result<void> saved =
-        csv ? writeFileAtomically(path, *csv)
-            : Failure{QStringLiteral("the scores could not be read from \"%1\": %2")
-                          .arg(databasePath(), csv.error())};
+    const Result<void> saved = csv ? writeFileAtomically(path, *csv)
+                                   : Failure{tr("the scores could not be read from \"%1\": %2")
+                                                 .arg(databasePath(), csv.error())};
     if (!saved)
         context_.messages->inform(
-            this,
-            QStringLiteral("The records were not saved as \"%1\": %2").arg(path, saved.error()));
+            this, tr("The records were not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 void ProgressWindow::savePng() {
-    const QString path = context_.fileDialogs->saveFileName(this, QStringLiteral("Save as PNG"),
-                                                            suggestedPath(QStringLiteral(".png")),
-                                                            QStringLiteral("PNG pictures (*.png)"));
+    const QString path = context_.fileDialogs->saveFileName(
+        this, tr("Save as PNG"), suggestedPath(QStringLiteral(".png")), tr("PNG pictures (*.png)"));
     if (path.isEmpty()) return;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     const Result<void> saved = grab().save(&buffer, "PNG")
                                    ? writeFileAtomically(path, bytes)
-                                   : Failure{QStringLiteral("the picture could not be made")};
+                                   : Failure{tr("the picture could not be made")};
     if (!saved)
         context_.messages->inform(
-            this,
-            QStringLiteral("The picture was not saved as \"%1\": %2").arg(path, saved.error()));
+            this, tr("The picture was not saved as \"%1\": %2").arg(path, saved.error()));
 }
 
 // The facts of the range and the category chosen here.
@@ -278,7 +269,7 @@ QString ProgressWindow::databasePath() const {
 }
 
 QString ProgressWindow::suggestedPath(const QString& suffix) const {
-    return QDir::home().filePath(QStringLiteral("Progress of %1 %2 to %3%4")
+    return QDir::home().filePath(tr("Progress of %1 %2 to %3%4")
                                      .arg(userName_, range_.first.toString(Qt::ISODate),
                                           range_.last.toString(Qt::ISODate), suffix));
 }

@@ -4,6 +4,7 @@
 #include "app/app_context.h"
 #include "app/core/program_module.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 
 namespace {
@@ -16,9 +17,11 @@ MakeReportScreen loadModule(AppContext& context) {
     const auto make = reinterpret_cast<MakeReportScreen>(module.resolve(kMakeReportScreenSymbol));
     if (!make)
         context.messages->inform(
-            nullptr, QStringLiteral("The scores cannot be shown: the report module cannot be "
-                                    "loaded: %1")
-                         .arg(module.errorString()));
+            nullptr,
+            QCoreApplication::translate("ReportModule",
+                                        "The scores cannot be shown: the report module cannot be "
+                                        "loaded: %1")
+                .arg(module.errorString()));
     return make;
 }
 

@@ -21,12 +21,12 @@
 
 namespace {
 
-const QString kGeneralTitle = QStringLiteral("The Brenlo Scoring Summary");
+const char* const kGeneralTitle = QT_TRANSLATE_NOOP("ScoringSummary", "The Brenlo Scoring Summary");
 
 QString titleOf(PracticeKind kind) {
     return kind == PracticeKind::AdditionSubtraction
-               ? QStringLiteral("Addition/Subtraction Scoring Summary")
-               : QStringLiteral("Multiplication/Division Scoring Summary");
+               ? ScoringSummary::tr("Addition/Subtraction Scoring Summary")
+               : ScoringSummary::tr("Multiplication/Division Scoring Summary");
 }
 
 void makeBold(QWidget* widget, double scale = 1.0) {
@@ -51,9 +51,9 @@ QLineEdit* makeDateBox(const QString& name, const QString& accessibleName, QLabe
 
 ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Scoring Summary"));
+    setWindowTitle(tr("Scoring Summary"));
 
-    title_ = makeLabel(QStringLiteral("Label15"), kGeneralTitle, this);
+    title_ = makeLabel(QStringLiteral("Label15"), tr(kGeneralTitle), this);
     title_->setAlignment(Qt::AlignCenter);
     makeBold(title_, 1.8);
     QLayout* dates = buildDates();
@@ -61,8 +61,7 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
     QLayout* buttons = buildButtons();
     QLabel* footer = makeLabel(
         QStringLiteral("Label17"),
-        QStringLiteral("Scoring Summary shows average score of different speed, difficulties.  "),
-        this);
+        tr("Scoring Summary shows average score of different speed, difficulties.  "), this);
 
     auto* table = new QHBoxLayout;
     table->addStretch();
@@ -83,16 +82,14 @@ ScoringSummary::ScoringSummary(AppContext& context) : context_(context) {
 
 // The range of days, yesterday to today at first, with the user between them.
 QLayout* ScoringSummary::buildDates() {
-    QLabel* startLabel =
-        makeLabel(QStringLiteral("Label6"), QStringLiteral(" STARTING DATE"), this);
-    startDate_ =
-        makeDateBox(QStringLiteral("Text31"), QStringLiteral("Starting date"), startLabel, this);
+    QLabel* startLabel = makeLabel(QStringLiteral("Label6"), tr(" STARTING DATE"), this);
+    startDate_ = makeDateBox(QStringLiteral("Text31"), tr("Starting date"), startLabel, this);
     QLabel* user = makeLabel(QStringLiteral("Label18"), QString(), this);
     makeBold(user);
-    QLabel* endLabel = makeLabel(QStringLiteral("Label7"), QStringLiteral("END DATE"), this);
-    endDate_ = makeDateBox(QStringLiteral("Text32"), QStringLiteral("End date"), endLabel, this);
+    QLabel* endLabel = makeLabel(QStringLiteral("Label7"), tr("END DATE"), this);
+    endDate_ = makeDateBox(QStringLiteral("Text32"), tr("End date"), endLabel, this);
 
-    user->setText(QStringLiteral("USER:- ") + userNameBoxText(context_.screens));
+    user->setText(tr("USER:- ") + userNameBoxText(context_.screens));
     const QDate today = context_.clock->now().date();
     startDate_->setText(dateLabelText(today.addDays(-1), QLocale()));
     endDate_->setText(dateLabelText(today, QLocale()));
@@ -109,17 +106,16 @@ QLayout* ScoringSummary::buildDates() {
 }
 
 QLayout* ScoringSummary::buildButtons() {
-    QPushButton* addSub = makeNamedButton(QStringLiteral("Command1"),
-                                          QStringLiteral("Addition/Substraction"), 36, this);
-    QPushButton* mulDiv = makeNamedButton(QStringLiteral("Command3"),
-                                          QStringLiteral("Multiplication/Division"), 36, this);
+    QPushButton* addSub =
+        makeNamedButton(QStringLiteral("Command1"), tr("Addition/Substraction"), 36, this);
+    QPushButton* mulDiv =
+        makeNamedButton(QStringLiteral("Command3"), tr("Multiplication/Division"), 36, this);
     QPushButton* cleanUp =
-        makeNamedButton(QStringLiteral("Command5"), QStringLiteral("Clean Up Database"), 36, this);
-    QPushButton* print =
-        makeNamedButton(QStringLiteral("Command4"), QStringLiteral("Print"), 36, this);
-    QPushButton* progress =
-        makeNamedButton(QStringLiteral("Command6"), QStringLiteral("Progress"), 36, this);
-    QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 36, this);
+        makeNamedButton(QStringLiteral("Command5"), tr("Clean Up Database"), 36, this);
+    QPushButton* print = makeNamedButton(QStringLiteral("Command4"), tr("Print"), 36, this);
+    QPushButton* progress = makeNamedButton(QStringLiteral("Command6"), tr("Progress"), 36, this);
+    //: A button that closes this window.
+    QPushButton* end = makeNamedButton(QStringLiteral("Command2"), tr("End"), 36, this);
 
     // Six buttons share the row equally; each keeps room for its own caption.
     auto* buttons = new QHBoxLayout;
@@ -152,9 +148,9 @@ void ScoringSummary::removeIncompleteRecords() {
     if (const Result<void> removed =
             ScoreStore(context_.databases).removeIncomplete(databasePath());
         !removed)
-        context_.messages->inform(
-            this, QStringLiteral("Incomplete records could not be removed from \"%1\": %2")
-                      .arg(databasePath(), removed.error()));
+        context_.messages->inform(this,
+                                  tr("Incomplete records could not be removed from \"%1\": %2")
+                                      .arg(databasePath(), removed.error()));
 }
 
 // Everything is read before anything is shown, so a failure leaves the table
@@ -166,9 +162,9 @@ void ScoringSummary::summarise(PracticeKind kind) {
         ScoreStore(context_.databases)
             .groups(databasePath(), categoryOf(kind), range->first, range->last);
     if (!read) {
-        context_.messages->inform(this,
-                                  QStringLiteral("The scores could not be read from \"%1\": %2")
-                                      .arg(databasePath(), read.error()));
+        context_.messages->inform(
+            this,
+            tr("The scores could not be read from \"%1\": %2").arg(databasePath(), read.error()));
         return;
     }
     table_->showCells(summaryCells(kind, *read));
@@ -178,20 +174,22 @@ void ScoringSummary::summarise(PracticeKind kind) {
 void ScoringSummary::cleanUp() {
     const std::optional<DayRange> range = typedRange();
     if (!range) return;
-    title_->setText(QStringLiteral("Cleaning Database"));
-    if (context_.messages->confirm(this, QStringLiteral("Do you really want to clean up "
-                                                        "database from ") +
-                                             startDate_->text() + QStringLiteral(" to ") +
-                                             endDate_->text())) {
+    title_->setText(tr("Cleaning Database"));
+    if (context_.messages->confirm(this, tr("Do you really want to clean up "
+                                            "database from ") +
+                                             startDate_->text() +
+                                             //: Between the two dates of the range.
+                                             tr(" to ") + endDate_->text())) {
         if (const Result<void> removed = ScoreStore(context_.databases)
                                              .removeDays(databasePath(), range->first, range->last);
             !removed)
-            context_.messages->inform(this, QStringLiteral("No record was deleted from \"%1\": %2")
-                                                .arg(databasePath(), removed.error()));
+            context_.messages->inform(
+                this,
+                tr("No record was deleted from \"%1\": %2").arg(databasePath(), removed.error()));
         else
-            context_.messages->inform(this, QStringLiteral("Records deleted !"));
+            context_.messages->inform(this, tr("Records deleted !"));
     }
-    title_->setText(kGeneralTitle);
+    title_->setText(tr(kGeneralTitle));
 }
 
 void ScoringSummary::showProgress() {

@@ -15,9 +15,13 @@ constexpr int kRowHeight = 34;
 const QColor kRuleColour(Qt::black);
 const QColor kCellColour(Qt::white);
 
-const QString kColumnHeadings[kSummaryColumns] = {
-    QStringLiteral("1 -2 mins."), QStringLiteral("5 mins"),  QStringLiteral("10 mins"),
-    QStringLiteral("15 mins"),    QStringLiteral("20 mins"), QStringLiteral("Total AVG SCORE"),
+const char* const kColumnHeadings[kSummaryColumns] = {
+    QT_TRANSLATE_NOOP("SummaryTable", "1 -2 mins."),
+    QT_TRANSLATE_NOOP("SummaryTable", "5 mins"),
+    QT_TRANSLATE_NOOP("SummaryTable", "10 mins"),
+    QT_TRANSLATE_NOOP("SummaryTable", "15 mins"),
+    QT_TRANSLATE_NOOP("SummaryTable", "20 mins"),
+    QT_TRANSLATE_NOOP("SummaryTable", "Total AVG SCORE"),
 };
 
 int columnWidth(int column) {
@@ -50,7 +54,7 @@ class CornerCell final : public QWidget {
 public:
     explicit CornerCell(QWidget* parent) : QWidget(parent) {
         fillAsWindow(this);
-        setAccessibleName(QStringLiteral("Speed across, level down"));
+        setAccessibleName(SummaryTable::tr("Speed across, level down"));
     }
 
 protected:
@@ -59,8 +63,9 @@ protected:
         painter.setPen(kRuleColour);
         painter.drawLine(rect().topLeft(), rect().bottomRight());
         const QRect text = rect().adjusted(4, 2, -4, -2);
-        painter.drawText(text, Qt::AlignTop | Qt::AlignRight, QStringLiteral("   Speed"));
-        painter.drawText(text, Qt::AlignBottom | Qt::AlignLeft, QStringLiteral("Level"));
+        painter.drawText(text, Qt::AlignTop | Qt::AlignRight, SummaryTable::tr("   Speed"));
+        //: Below the diagonal of the table's corner: the rows are the levels.
+        painter.drawText(text, Qt::AlignBottom | Qt::AlignLeft, SummaryTable::tr("Level"));
     }
 };
 
@@ -90,19 +95,19 @@ SummaryTable::SummaryTable(QWidget* parent) : QWidget(parent) {
     corner->setFixedSize(kHeadingWidth, kHeadingHeight);
     grid->addWidget(corner, 0, 0);
     for (int column = 0; column < kSummaryColumns; ++column) {
-        QLabel* heading = makeHeading(kColumnHeadings[column], this);
+        QLabel* heading = makeHeading(tr(kColumnHeadings[column]), this);
         heading->setFixedSize(columnWidth(column), kHeadingHeight);
         grid->addWidget(heading, 0, column + 1);
     }
     for (int row = 0; row < int(kLevels.size()); ++row) {
-        const QString level = levelName(kLevels[row]);
+        const QString level = shownText(levelName(kLevels[row]));
         QLabel* heading = makeHeading(level, this);
         heading->setFixedSize(kHeadingWidth, kRowHeight);
         grid->addWidget(heading, row + 1, 0);
         for (int column = 0; column < kSummaryColumns; ++column) {
             const int index = row * kSummaryColumns + column;
-            QLineEdit* cell =
-                makeCell(index + 1, level + QStringLiteral(", ") + kColumnHeadings[column], this);
+            QLineEdit* cell = makeCell(
+                index + 1, level + QStringLiteral(", ") + tr(kColumnHeadings[column]), this);
             cell->setFixedSize(columnWidth(column), kRowHeight);
             grid->addWidget(cell, row + 1, column + 1);
             cells_[index] = cell;

@@ -33,7 +33,7 @@ QListView* makeList(const QString& name, const QString& spoken, QStandardItemMod
 }  // namespace
 
 SoundChooser::SoundChooser(AppContext& context)
-    : DialogWindow(QStringLiteral("sound0"), QStringLiteral("Sound File set up")),
+    : DialogWindow(QStringLiteral("sound0"), tr("Sound File set up")),
       context_(context),
       drives_(machineDrives()),
       driveList_(new QComboBox(this)),
@@ -42,15 +42,15 @@ SoundChooser::SoundChooser(AppContext& context)
       scanner_(new FolderScanner(this)),
       problem_(new QLabel(this)) {
     driveList_->setObjectName(QStringLiteral("Drive1"));
-    driveList_->setAccessibleName(QStringLiteral("Drive"));
+    driveList_->setAccessibleName(tr("Drive"));
     for (const Drive& drive : drives_) driveList_->addItem(drive.label, drive.path);
-    folderList_ = makeList(QStringLiteral("Dir1"), QStringLiteral("Folders"), folders_, this);
-    fileList_ = makeList(QStringLiteral("File1"), QStringLiteral("Sound files"), files_, this);
+    folderList_ = makeList(QStringLiteral("Dir1"), tr("Folders"), folders_, this);
+    fileList_ = makeList(QStringLiteral("File1"), tr("Sound files"), files_, this);
     problem_->setObjectName(QStringLiteral("problem"));
     problem_->setWordWrap(true);
-    QPushButton* select =
-        makeNamedButton(QStringLiteral("Command1"), QStringLiteral("Select"), 30, this);
-    QPushButton* end = makeNamedButton(QStringLiteral("Command2"), QStringLiteral("End"), 30, this);
+    QPushButton* select = makeNamedButton(QStringLiteral("Command1"), tr("Select"), 30, this);
+    //: A button that closes this window.
+    QPushButton* end = makeNamedButton(QStringLiteral("Command2"), tr("End"), 30, this);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(14, 14, 14, 14);
@@ -147,7 +147,7 @@ void SoundChooser::select() {
     const QModelIndexList selected = fileList_->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         context_.messages->inform(
-            this, QStringLiteral("Please pick a sound file in the file list, then press Select."));
+            this, tr("Please pick a sound file in the file list, then press Select."));
         return;
     }
     Q_EMIT chosen(joinFolderAndFile(folder_, selected.first().data().toString()));

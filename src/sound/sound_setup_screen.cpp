@@ -21,11 +21,13 @@ struct RowText {
 };
 
 constexpr std::array<RowText, StoredSettings::kAwardCount> kRows{{
-    {"Not Good...need more practice", "Command1", "Command9"},
-    {"Good Job", "Command5", "Command10"},
-    {"Excellent", "Command6", "Command11"},
-    {"Impressive... close to perfection", "Command7", "Command12"},
-    {"Perfect", "Command8", "Command13"},
+    {QT_TRANSLATE_NOOP("SoundSetupScreen", "Not Good...need more practice"), "Command1",
+     "Command9"},
+    {QT_TRANSLATE_NOOP("SoundSetupScreen", "Good Job"), "Command5", "Command10"},
+    {QT_TRANSLATE_NOOP("SoundSetupScreen", "Excellent"), "Command6", "Command11"},
+    {QT_TRANSLATE_NOOP("SoundSetupScreen", "Impressive... close to perfection"), "Command7",
+     "Command12"},
+    {QT_TRANSLATE_NOOP("SoundSetupScreen", "Perfect"), "Command8", "Command13"},
 }};
 
 constexpr int kButtonHeight = 30;
@@ -45,28 +47,28 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
     : context_(context),
       player_(new MediaPlayer(*context.audio, context.dataFolder.absolutePath(), this)) {
     setObjectName(QStringLiteral("rdwr"));
-    setWindowTitle(QStringLiteral("Set sound"));
+    setWindowTitle(tr("Set sound"));
 
-    QLabel* heading = makeLabel(QStringLiteral("Label4"),
-                                QStringLiteral("Set your own sound file,Score/History path"), this);
+    QLabel* heading =
+        makeLabel(QStringLiteral("Label4"), tr("Set your own sound file,Score/History path"), this);
     QFont headingFont = heading->font();
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     headingFont.setBold(true);
     heading->setFont(headingFont);
     // The score/history path has no working control: this Browse is never shown.
-    QPushButton* historyBrowse =
-        makeButton("Command2", QStringLiteral("Browse"), QStringLiteral("Browse"), this);
+    QPushButton* historyBrowse = makeButton("Command2", tr("Browse"), tr("Browse"), this);
     historyBrowse->hide();
     connect(historyBrowse, &QPushButton::clicked, this,
-            [this] { context_.messages->inform(this, QStringLiteral("Not implmented yet")); });
+            [this] { context_.messages->inform(this, tr("Not implmented yet")); });
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(1, 1);
-    grid->addWidget(makeLabel(QStringLiteral("Label1"), QStringLiteral("Sound Files"), this), 0, 1);
+    grid->addWidget(makeLabel(QStringLiteral("Label1"), tr("Sound Files"), this), 0, 1);
     for (int k = 0; k < StoredSettings::kAwardCount; ++k) addRow(k, grid);
-    QPushButton* end = makeButton("Command4", QStringLiteral("End"), QStringLiteral("End"), this);
+    //: A button that closes this window.
+    QPushButton* end = makeButton("Command4", tr("End"), tr("End"), this);
     grid->addWidget(end, 1 + 2 * StoredSettings::kAwardCount, 2);
 
     auto* layout = new QVBoxLayout(this);
@@ -87,18 +89,17 @@ SoundSetupScreen::SoundSetupScreen(AppContext& context)
 // An award's row: its name, its path, Browse and Test sound, and below them the
 // reason its last test did not play.
 void SoundSetupScreen::addRow(int k, QGridLayout* grid) {
-    const QString award = QString::fromLatin1(kRows[k].award);
+    const QString award = tr(kRows[k].award);
     Row& row = rows_[k];
     QLabel* label = makeLabel(QStringLiteral("Label5_%1").arg(k), award, this);
     row.path = new QLineEdit(this);
     row.path->setObjectName(QStringLiteral("Text1_%1").arg(k));
-    row.path->setAccessibleName(QStringLiteral("Sound file for %1").arg(award));
+    row.path->setAccessibleName(tr("Sound file for %1").arg(award));
     row.path->setMinimumSize(280, kButtonHeight);
     label->setBuddy(row.path);
-    row.browse = makeButton(kRows[k].browse, QStringLiteral("Browse"),
-                            QStringLiteral("Browse for %1").arg(award), this);
-    QPushButton* test = makeButton(kRows[k].test, QStringLiteral("Test sound"),
-                                   QStringLiteral("Test sound for %1").arg(award), this);
+    row.browse = makeButton(kRows[k].browse, tr("Browse"), tr("Browse for %1").arg(award), this);
+    QPushButton* test =
+        makeButton(kRows[k].test, tr("Test sound"), tr("Test sound for %1").arg(award), this);
     row.problem = makeLabel(QStringLiteral("problem_%1").arg(k), QString(), this);
     QPalette palette = row.problem->palette();
     palette.setColor(QPalette::WindowText, kProblemColour);
@@ -134,11 +135,11 @@ bool SoundSetupScreen::takePath(int row, const QString& path) {
     const Result<void> taken = context_.settingsOwner.setAwardPath(row, path);
     if (taken) return true;
     rows_[row].path->setText(context_.settings.stored.awardSoundPaths[row]);
-    context_.messages->inform(
-        this, QStringLiteral("A sound path that %1 cannot be kept in the settings file \"%2\"; "
-                             "the sound for \"%3\" stays as it was.")
-                  .arg(taken.error(), context_.settingsOwner.file().path(),
-                       QString::fromLatin1(kRows[row].award)));
+    context_.messages->inform(this,
+                              tr("A sound path that %1 cannot be kept in the settings file \"%2\"; "
+                                 "the sound for \"%3\" stays as it was.")
+                                  .arg(taken.error(), context_.settingsOwner.file().path(),
+                                       QString::fromLatin1(kRows[row].award)));
     return false;
 }
 
@@ -161,10 +162,10 @@ void SoundSetupScreen::browse(int row) {
 void SoundSetupScreen::takeChoice(const QString& path) {
     if (!browsingRow_ || !takePath(*browsingRow_, path)) return;
     if (const Result<void> saved = context_.settingsOwner.saveAwardPaths(); !saved) {
-        context_.messages->inform(
-            this, QStringLiteral("The settings file \"%1\" could not be written: %2\n"
-                                 "The sound you chose is used now, but it is not saved yet.")
-                      .arg(context_.settingsOwner.file().path(), saved.error()));
+        context_.messages->inform(this,
+                                  tr("The settings file \"%1\" could not be written: %2\n"
+                                     "The sound you chose is used now, but it is not saved yet.")
+                                      .arg(context_.settingsOwner.file().path(), saved.error()));
     }
 }
 
@@ -189,7 +190,7 @@ void SoundSetupScreen::clearProblem(Row& row) {
 // Beside every row whose last test was this path, until that row is tested again or
 // takes another path.
 void SoundSetupScreen::showProblem(const QString& path, const QString& reason) {
-    const QString text = QStringLiteral("Not played: %1").arg(reason);
+    const QString text = tr("Not played: %1").arg(reason);
     for (Row& row : rows_) {
         if (row.tested != path) continue;
         row.problem->setText(text);

@@ -34,6 +34,11 @@ for package in libqt6widgets6 libsdl2-mixer-2.0-0 libqt6sql6-sqlite timgm6mb-sou
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "not a dependency: $package"; exit 1; }
 done
 
+# Qt's own texts for the translated screens; the menus' and software centres' German.
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || { echo "no Recommends"; exit 1; }
+grep -q '^Comment\[de\]=.' "$work/root/usr/share/applications/brenlo-math.desktop"
+grep -q '<summary xml:lang="de">' "$work/root/usr/share/metainfo/org.example.brenlo_math.metainfo.xml"
+
 # The launcher makes the data folder, then starts the program from /usr/libexec;
 # the platform "none" makes Qt stop the program as soon as it is running.
 mkdir "$work/home"

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QString>
+#include <QCoreApplication>
 
 // Caption of the main menu and of every message box that has no title of its own.
-inline const QString kAppTitle = QStringLiteral("The Brenlo Math Practice Program 2.5.1");
+inline QString appTitle() {
+    return QCoreApplication::translate("AppTitle", "The Brenlo Math Practice Program 2.5.1");
+}

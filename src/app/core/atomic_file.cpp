@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -49,7 +50,8 @@ Result<std::unique_ptr<QTemporaryFile>> openLocked(const QString& pattern) {
         // Its name may belong to another file by now.
         temporary->setAutoRemove(false);
     }
-    return Failure{QStringLiteral("the temporary file was removed while it was being made")};
+    return Failure{QCoreApplication::translate(
+        "AtomicFile", "the temporary file was removed while it was being made")};
 }
 
 // Removes the file only when no writer holds its lock, and only the file that was
@@ -80,7 +82,7 @@ Result<void> writeFileAtomically(const QString& target, const QByteArray& bytes,
         permissions = existing.permissions();
         // Checked on the bits, since a rename would replace a read-only file anyway.
         if (!(permissions & QFileDevice::WriteOwner))
-            return Failure{QStringLiteral("the file is read-only")};
+            return Failure{QCoreApplication::translate("AtomicFile", "the file is read-only")};
     }
     // A short temporary name, so that a target name near the length limit still works.
     Result<std::unique_ptr<QTemporaryFile>> opened =
@@ -90,7 +92,8 @@ Result<void> writeFileAtomically(const QString& target, const QByteArray& bytes,
     if (temporary->write(bytes) != bytes.size() || !temporary->flush())
         return Failure{temporary->errorString()};
     if (::fsync(temporary->handle()) != 0)
-        return Failure{QStringLiteral("the data could not be synced to disk")};
+        return Failure{
+            QCoreApplication::translate("AtomicFile", "the data could not be synced to disk")};
     if (!temporary->setPermissions(permissions)) return Failure{temporary->errorString()};
     if (check) {
         if (Result<void> checked = check(temporary->fileName()); !checked) return checked;

@@ -1,5 +1,6 @@
 #include "program_launcher.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 SystemProgramLauncher::SystemProgramLauncher()
@@ -23,6 +24,6 @@ Result<void> SystemProgramLauncher::openInTextEditor(const QString& filePath,
     process.setArguments(leadingArguments_ + QStringList{filePath});
     process.setWorkingDirectory(workingFolder);
     if (process.startDetached()) return {};
-    return Failure{
-        QStringLiteral("\"%1\" could not be started: %2").arg(program_, process.errorString())};
+    return Failure{QCoreApplication::translate("ProgramLauncher", "\"%1\" could not be started: %2")
+                       .arg(program_, process.errorString())};
 }

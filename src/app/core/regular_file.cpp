@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -19,13 +20,15 @@ QString systemError(int code) {
 }
 
 QString openError(int code, bool refuseLinks) {
-    if (code == ELOOP && refuseLinks) return QStringLiteral("it is a link, not a file");
+    if (code == ELOOP && refuseLinks)
+        return QCoreApplication::translate("RegularFile", "it is a link, not a file");
     return systemError(code);
 }
 
 QString notRegular(mode_t mode) {
-    if (S_ISDIR(mode)) return QStringLiteral("it is a folder, not a file");
-    return QStringLiteral("it is not a regular file");
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("RegularFile", "it is a folder, not a file");
+    return QCoreApplication::translate("RegularFile", "it is not a regular file");
 }
 
 // Closes the descriptor however the read ends.

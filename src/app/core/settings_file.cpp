@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "regular_file.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -44,8 +45,9 @@ std::optional<QString> decodeText(const QByteArray& line) {
 }
 
 QString valueName(int lineIndex) {
-    if (lineIndex == kUserLine) return QStringLiteral("the user name");
-    return QStringLiteral("award sound %1").arg(lineIndex - kFirstSoundLine + 1);
+    if (lineIndex == kUserLine) return QCoreApplication::translate("SettingsFile", "the user name");
+    return QCoreApplication::translate("SettingsFile", "award sound %1")
+        .arg(lineIndex - kFirstSoundLine + 1);
 }
 
 QString lineList(const QList<int>& lines) {
@@ -57,20 +59,26 @@ QString lineList(const QList<int>& lines) {
 }  // namespace
 
 std::optional<QString> SettingsFile::ReadResult::problem() const {
-    const QString nothingRead = QStringLiteral("; the user name and the award sounds start empty");
-    if (missing) return QStringLiteral("there is no such file") + nothingRead;
+    const QString nothingRead = QCoreApplication::translate(
+        "SettingsFile", "; the user name and the award sounds start empty");
+    if (missing)
+        return QCoreApplication::translate("SettingsFile", "there is no such file") + nothingRead;
     if (!error.isEmpty()) return error + nothingRead;
     QStringList reasons;
     if (linesRead < kLineCount) {
-        reasons.append(cutAtBound ? QStringLiteral("only %1 of its nine lines lie in the "
-                                                   "first %2 KiB, which is all that is read")
-                                        .arg(linesRead)
-                                        .arg(kMaxBytes / 1024)
-                                  : QStringLiteral("it has %1 of its nine lines").arg(linesRead));
+        reasons.append(
+            cutAtBound ? QCoreApplication::translate("SettingsFile",
+                                                     "only %n of its nine lines lie in the "
+                                                     "first %1 KiB, which is all that is read",
+                                                     nullptr, linesRead)
+                             .arg(kMaxBytes / 1024)
+                       : QCoreApplication::translate("SettingsFile", "it has %n of its nine lines",
+                                                     nullptr, linesRead));
     }
     if (!garbledLines.isEmpty()) {
-        reasons.append((garbledLines.size() == 1 ? QStringLiteral("line %1 is not text")
-                                                 : QStringLiteral("lines %1 are not text"))
+        reasons.append((garbledLines.size() == 1
+                            ? QCoreApplication::translate("SettingsFile", "line %1 is not text")
+                            : QCoreApplication::translate("SettingsFile", "lines %1 are not text"))
                            .arg(lineList(garbledLines)));
     }
     if (reasons.isEmpty()) return std::nullopt;
@@ -79,8 +87,12 @@ std::optional<QString> SettingsFile::ReadResult::problem() const {
         if (index == kUserLine - 1) continue;  // the "[User]" header
         if (index >= linesRead || garbledLines.contains(index + 1)) empty.append(valueName(index));
     }
-    QString text = reasons.join(QStringLiteral(" and "));
-    if (!empty.isEmpty()) text += QStringLiteral("; empty instead: ") + empty.join(u", ");
+    //: Joins the reasons a settings file was not read whole.
+    QString text = reasons.join(QCoreApplication::translate("SettingsFile", " and "));
+    //: Before the list of values that start empty.
+    if (!empty.isEmpty())
+        text +=
+            QCoreApplication::translate("SettingsFile", "; empty instead: ") + empty.join(u", ");
     return text;
 }
 
@@ -125,9 +137,11 @@ QByteArray SettingsFile::format(const StoredSettings& settings) {
 
 Result<void> SettingsFile::checkValue(const QString& value) {
     for (const QChar c : value) {
-        if (c == u'\r' || c == u'\n') return Failure{QStringLiteral("contains a line break")};
+        if (c == u'\r' || c == u'\n')
+            return Failure{QCoreApplication::translate("SettingsFile", "contains a line break")};
         if ((c < u'\x20' && c != u'\t') || c == u'\x7f')
-            return Failure{QStringLiteral("contains a control character")};
+            return Failure{
+                QCoreApplication::translate("SettingsFile", "contains a control character")};
     }
     return {};
 }

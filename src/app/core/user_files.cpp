@@ -3,6 +3,7 @@
 #include "atomic_file.h"
 #include "regular_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,15 +18,20 @@ constexpr qint64 kMaxTemplateBytes = 16 * 1024 * 1024;
 
 Result<void> UserFiles::checkName(const QString& userName) {
     if (userName == QStringLiteral(".") || userName == QStringLiteral(".."))
-        return Failure{QStringLiteral("\"%1\" is not allowed as a user name.").arg(userName)};
+        return Failure{
+            QCoreApplication::translate("UserFiles", "\"%1\" is not allowed as a user name.")
+                .arg(userName)};
     for (const QChar c : userName) {
         if (c == QLatin1Char('/'))
-            return Failure{QStringLiteral("A user name cannot contain the character \"/\".")};
+            return Failure{QCoreApplication::translate(
+                "UserFiles", "A user name cannot contain the character \"/\".")};
         if (c.category() == QChar::Other_Control)
-            return Failure{QStringLiteral("A user name cannot contain control characters.")};
+            return Failure{QCoreApplication::translate(
+                "UserFiles", "A user name cannot contain control characters.")};
     }
     if (QFile::encodeName(userName + kDatabaseSuffix).size() > kMaxFileNameBytes)
-        return Failure{QStringLiteral("The user name is too long to be a file name.")};
+        return Failure{QCoreApplication::translate("UserFiles",
+                                                   "The user name is too long to be a file name.")};
     return {};
 }
 
@@ -58,11 +64,14 @@ Result<void> UserFiles::makeDatabase(const QString& userName, const FileCheck& c
         {.maxBytes = kMaxTemplateBytes, .refuseLinks = true, .leaveReadOnly = true});
     const auto templateProblem = [](const QString& reason) {
         return Failure{
-            QStringLiteral("the template \"%1\" cannot be copied: %2").arg(kTemplateName, reason)};
+            QCoreApplication::translate("UserFiles", "the template \"%1\" cannot be copied: %2")
+                .arg(kTemplateName, reason)};
     };
     if (!source) return templateProblem(source.error());
-    if (!*source) return templateProblem(QStringLiteral("there is no such file"));
-    if ((*source)->truncated) return templateProblem(QStringLiteral("it is far too large"));
+    if (!*source)
+        return templateProblem(QCoreApplication::translate("UserFiles", "there is no such file"));
+    if ((*source)->truncated)
+        return templateProblem(QCoreApplication::translate("UserFiles", "it is far too large"));
     FileCheck checkCopy;
     if (check) {
         checkCopy = [&](const QString& copy) -> Result<void> {

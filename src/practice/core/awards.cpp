@@ -1,4 +1,5 @@
 #include "awards.h"
+#include <QCoreApplication>
 
 int awardFor(int count) {
     if (count <= 5) return 0;
@@ -11,14 +12,17 @@ int awardFor(int count) {
 QString awardMessage(int award) {
     switch (award) {
         case 0:
-            return QStringLiteral("You need to practice some more!");
+            return QCoreApplication::translate("Awards", "You need to practice some more!");
         case 1:
-            return QStringLiteral("Good Job.. but remember Practice makes perfect");
+            return QCoreApplication::translate("Awards",
+                                               "Good Job.. but remember Practice makes perfect");
         case 2:
-            return QStringLiteral("Excellent, ready for more?");
+            return QCoreApplication::translate("Awards", "Excellent, ready for more?");
         case 3:
-            return QStringLiteral("Impressive!! You are getting closer to perfection");
+            return QCoreApplication::translate("Awards",
+                                               "Impressive!! You are getting closer to perfection");
         default:
-            return QStringLiteral("Perfect!! You are a genius..ready for next level?!");
+            return QCoreApplication::translate(
+                "Awards", "Perfect!! You are a genius..ready for next level?!");
     }
 }

@@ -62,10 +62,9 @@ void ScoreQueue::storeQueued() {
         }
         waiting = stored && keepWaiting();
         if (waiting) break;
-        const QString reason = stored
-                                   ? QStringLiteral("another program kept it locked for %1 seconds")
-                                         .arg(DatabaseConnections::kLockWaitMs / 1000)
-                                   : stored.error();
+        const QString reason = stored ? tr("another program kept it locked for %n seconds", nullptr,
+                                           DatabaseConnections::kLockWaitMs / 1000)
+                                      : stored.error();
         failedPaths.append(queued.path);
         failures.append({queued.path, reason});
         ++i;

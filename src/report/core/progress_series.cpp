@@ -5,6 +5,7 @@
 
 #include <QMap>
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
@@ -16,8 +17,10 @@ std::optional<Level> levelNamed(const QString& name) {
 }
 
 QString sheetsText(qint64 sheets) {
-    return QString::number(sheets) +
-           (sheets == 1 ? QStringLiteral(" sheet") : QStringLiteral(" sheets"));
+    // English picks its form here; a translation has a form per count for both texts.
+    const int count = int(sheets);
+    return sheets == 1 ? QCoreApplication::translate("ProgressSeries", "%n sheet", nullptr, count)
+                       : QCoreApplication::translate("ProgressSeries", "%n sheets", nullptr, count);
 }
 
 }  // namespace
@@ -51,9 +54,9 @@ ProgressSeries progressSeries(const QList<DailyScore>& days) {
 }
 
 QString describeLevelDay(Level level, const LevelDay& day) {
-    return QStringLiteral("%1, %2: %3% average of %4")
-        .arg(day.day.toString(Qt::ISODate), levelName(level), QString::number(day.percent),
-             sheetsText(day.sheets));
+    return QCoreApplication::translate("ProgressSeries", "%1, %2: %3% average of %4")
+        .arg(day.day.toString(Qt::ISODate), shownText(levelName(level)),
+             QString::number(day.percent), sheetsText(day.sheets));
 }
 
 QString describeDaySheets(const DaySheets& day) {

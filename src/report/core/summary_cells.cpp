@@ -2,13 +2,14 @@
 
 #include "score_sum.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
 
 constexpr int kFullSheet = kProblemCount;
 const QString kFullMarks = QStringLiteral("100%");
-const QString kNotApplicable = QStringLiteral("N/A");
+const char* const kNotApplicable = QT_TRANSLATE_NOOP("SummaryCells", "N/A");
 
 // Level names compare as a "like" without wildcards does: whole text, any case.
 bool isLevel(const ScoreGroup& group, Level level) {
@@ -38,7 +39,8 @@ SummaryCells summaryCells(PracticeKind kind, const QList<ScoreGroup>& groups) {
         SummaryCell* rowCells = &cells[row * kSummaryColumns];
         if (level == Level::Easy && kind == PracticeKind::MultiplicationDivision) {
             for (int column = 0; column < kSummaryColumns; ++column)
-                rowCells[column] = {kNotApplicable, false};
+                rowCells[column] = {QCoreApplication::translate("SummaryCells", kNotApplicable),
+                                    false};
             continue;
         }
         ScoreSum levelSum;

@@ -2,6 +2,7 @@
 
 #include "scores/core/date_texts.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -30,7 +31,8 @@ QDate isoDay(const QString& text) {
 }
 
 QString problemWith(const QString& box, const QString& text, const QLocale& locale, QDate today) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "SummaryDates",
                "The %1 \"%2\" cannot be read as a date. Please type a date as %3, "
                "for example %4, or as yyyy-mm-dd, for example %5.")
         .arg(box, text, dateLabelFormat(locale), dateLabelText(today, locale),
@@ -56,12 +58,17 @@ Result<DayRange> readDayRange(const QString& startText, const QString& endText,
                               const QLocale& locale, QDate today) {
     const std::optional<QDate> first = readSummaryDate(startText, locale);
     if (!first)
-        return Failure{problemWith(QStringLiteral("starting date"), startText, locale, today)};
+        return Failure{problemWith(QCoreApplication::translate("SummaryDates", "starting date"),
+                                   startText, locale, today)};
     const std::optional<QDate> last = readSummaryDate(endText, locale);
-    if (!last) return Failure{problemWith(QStringLiteral("end date"), endText, locale, today)};
+    if (!last)
+        return Failure{problemWith(QCoreApplication::translate("SummaryDates", "end date"), endText,
+                                   locale, today)};
     if (*first > *last)
-        return Failure{QStringLiteral("The starting date \"%1\" is after the end date \"%2\". "
-                                      "Please type a starting date no later than the end date.")
-                           .arg(startText, endText)};
+        return Failure{
+            QCoreApplication::translate("SummaryDates",
+                                        "The starting date \"%1\" is after the end date \"%2\". "
+                                        "Please type a starting date no later than the end date.")
+                .arg(startText, endText)};
     return DayRange{*first, *last};
 }

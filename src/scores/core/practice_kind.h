@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // The two practice screens are one screen set up per kind.
 enum class PracticeKind {
@@ -23,14 +24,16 @@ inline constexpr int kFirstSecondOperation = 9;
 
 struct Operation {
     QStringView sign;
-    QStringView word;  // for screen readers
+    const char* word;  // for screen readers, in the context "Operation"
 };
 
 // The operation of problem `index`.
 inline Operation operationOf(PracticeKind kind, int index) {
     static constexpr Operation kOperations[2][2] = {
-        {{u"-", u"minus"}, {u"+", u"plus"}},
-        {{u"\u00F7", u"divided by"}, {u"*", u"times"}},
+        {{u"-", QT_TRANSLATE_NOOP("Operation", "minus")},
+         {u"+", QT_TRANSLATE_NOOP("Operation", "plus")}},
+        {{u"\u00F7", QT_TRANSLATE_NOOP("Operation", "divided by")},
+         {u"*", QT_TRANSLATE_NOOP("Operation", "times")}},
     };
     return kOperations[int(kind)][index < kFirstSecondOperation ? 0 : 1];
 }

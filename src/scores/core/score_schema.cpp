@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -82,7 +83,9 @@ QString incompleteCondition() {
 }
 
 Result<void> createScoreDatabase(const QString& path) {
-    if (QFile::exists(path)) return Failure{QStringLiteral("\"%1\" exists already").arg(path)};
+    if (QFile::exists(path))
+        return Failure{
+            QCoreApplication::translate("ScoreSchema", "\"%1\" exists already").arg(path)};
     const QString connection = QStringLiteral("brenlo-create");
     Result<void> created;
     {
@@ -101,18 +104,22 @@ Result<void> createScoreDatabase(const QString& path) {
 
 Result<void> checkScoreTable(const QSqlDatabase& db) {
     const auto notScores = [](const QString& why) {
-        return Failure{QStringLiteral("it is not a score database (%1)").arg(why)};
+        return Failure{
+            QCoreApplication::translate("ScoreSchema", "it is not a score database (%1)").arg(why)};
     };
     QSqlQuery columns(db);
     if (!columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(kName)))
         return notScores(columns.lastError().text());
     QStringList present;
     while (columns.next()) present.append(columns.value(1).toString().toLower());
-    if (present.isEmpty()) return notScores(QStringLiteral("it has no table \"%1\"").arg(kName));
+    if (present.isEmpty())
+        return notScores(
+            QCoreApplication::translate("ScoreSchema", "it has no table \"%1\"").arg(kName));
     for (const QString& column : {kDate, kScore, kSpeed, kLevel, kCategory}) {
         if (!present.contains(column))
             return notScores(
-                QStringLiteral("its table \"%1\" has no column \"%2\"").arg(kName, column));
+                QCoreApplication::translate("ScoreSchema", "its table \"%1\" has no column \"%2\"")
+                    .arg(kName, column));
     }
     return {};
 }

@@ -6,6 +6,7 @@
 
 #include "app/core/database_connections.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,7 +14,7 @@
 namespace {
 
 Failure cannotWrite(const QString& why) {
-    return Failure{QStringLiteral("it cannot be written (%1)").arg(why)};
+    return Failure{QCoreApplication::translate("ScoreStore", "it cannot be written (%1)").arg(why)};
 }
 
 // SQLite opens any file and fails only at its first read: a readable file that

@@ -23,3 +23,9 @@ QString speedText(int minutes);
 
 // A practice screen's title, stored in `cat`.
 QString categoryOf(PracticeKind kind);
+
+// A stored level or category text as the screens show it, in the screen's language;
+// any other text as it is. Stored texts never translate.
+QString shownText(const QString& stored);
+// The stored text a screen's label shows: what shownText() gives back.
+QString storedText(const QString& shown);

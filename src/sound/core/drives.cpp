@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -26,7 +27,8 @@ bool isRemovableMedium(const MountedVolume& volume) {
 QList<Drive> drivesAmong(const QList<MountedVolume>& volumes, const QString& homeFolder) {
     QList<Drive> drives{{kRoot, kRoot}};
     if (homeFolder != kRoot)
-        drives.append({homeFolder, QStringLiteral("Home folder (%1)").arg(homeFolder)});
+        drives.append({homeFolder,
+                       QCoreApplication::translate("Drives", "Home folder (%1)").arg(homeFolder)});
     // A mount point with two mounts stacked on it is offered once.
     const auto offered = [&drives](const QString& path) {
         return std::any_of(drives.begin(), drives.end(),

@@ -8,6 +8,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -29,15 +30,19 @@ EntryKind kindOf(DIR* folder, const dirent& entry) {
 
 QString openProblem(int error) {
     if (error == ENOENT || error == ENOTDIR)
-        return QStringLiteral("This folder is not there any more; was its medium removed?");
-    return QStringLiteral("This folder cannot be read: %1.").arg(qt_error_string(error));
+        return QCoreApplication::translate(
+            "FolderListing", "This folder is not there any more; was its medium removed?");
+    return QCoreApplication::translate("FolderListing", "This folder cannot be read: %1.")
+        .arg(qt_error_string(error));
 }
 
 QString undecodableProblem(int count) {
     if (count == 1)
-        return QStringLiteral("One entry here is not shown: its name is not valid text.");
-    return QStringLiteral("%1 entries here are not shown: their names are not valid text.")
-        .arg(count);
+        return QCoreApplication::translate(
+            "FolderListing", "One entry here is not shown: its name is not valid text.");
+    return QCoreApplication::translate(
+        "FolderListing", "%n entries here are not shown: their names are not valid text.", nullptr,
+        count);
 }
 
 }  // namespace
@@ -78,7 +83,8 @@ std::optional<FolderListing> listFolder(const QString& folder, const SoundFilePa
     // A medium pulled out while it is read ends the listing with an error such as EIO.
     if (readError != 0) {
         problems.append(
-            QStringLiteral("Reading this folder stopped: %1.").arg(qt_error_string(readError)));
+            QCoreApplication::translate("FolderListing", "Reading this folder stopped: %1.")
+                .arg(qt_error_string(readError)));
     }
     if (undecodable > 0) problems.append(undecodableProblem(undecodable));
     listing.problem = problems.join(u' ');

@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QtGlobal>
 
+#include <QCoreApplication>
 #include <atomic>
 
 namespace {
@@ -17,7 +18,9 @@ namespace {
 // A machine without a usable sound device stays so for the life of the process: it is
 // reported once, and later plays do not try again.
 std::atomic<bool> noDevice{false};
-const QString kNoDevice = QStringLiteral("no sound device can be opened");
+QString noDeviceReason() {
+    return QCoreApplication::translate("SdlAudioOutput", "no sound device can be opened");
+}
 
 void reportNoDevice(const QString& reason) {
     if (!noDevice.exchange(true))
@@ -33,7 +36,7 @@ public:
 
     void play(const QString& filePath) override {
         if (noDevice) {
-            Q_EMIT notPlayable(filePath, kNoDevice);
+            Q_EMIT notPlayable(filePath, noDeviceReason());
             return;
         }
         if (modulePath_.isEmpty())
@@ -47,7 +50,7 @@ private:
 
     void playNow(const QString& path, const std::function<bool()>& outdated) {
         if (!loadModule()) {
-            Q_EMIT notPlayable(path, kNoDevice);
+            Q_EMIT notPlayable(path, noDeviceReason());
             return;
         }
         Result<std::optional<SoundFile>> readOrNot = readSoundFile(path, outdated);
@@ -65,7 +68,7 @@ private:
         sounding_ = std::move(read.bytes);
         if (result.outcome == kSdlMusicNoDevice) {
             reportNoDevice(QString::fromUtf8(result.reason));
-            Q_EMIT notPlayable(path, kNoDevice);
+            Q_EMIT notPlayable(path, noDeviceReason());
         } else if (result.outcome == kSdlMusicNotPlayable) {
             notPlayableFile(path, QString::fromUtf8(result.reason));
         }

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <QCoreApplication>
 
 namespace {
 
@@ -28,7 +29,8 @@ std::optional<SdlMusicKind> kindOf(const QByteArray& head) {
 
 Result<std::optional<SoundFile>> readSoundFile(const QString& path,
                                                const std::function<bool()>& outdated) {
-    if (path.isEmpty()) return Failure{QStringLiteral("no file is named")};
+    if (path.isEmpty())
+        return Failure{QCoreApplication::translate("SoundFileRead", "no file is named")};
     // Non-blocking, so that a named pipe put in a file's place cannot hold the thread.
     const int descriptor = ::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) return Failure{qt_error_string(errno)};
@@ -36,15 +38,19 @@ Result<std::optional<SoundFile>> readSoundFile(const QString& path,
     file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) return Failure{qt_error_string(errno)};
-    if (!S_ISREG(info.st_mode)) return Failure{QStringLiteral("it is not a regular file")};
+    if (!S_ISREG(info.st_mode))
+        return Failure{QCoreApplication::translate("SoundFileRead", "it is not a regular file")};
     if (info.st_size > kMaxSoundFileBytes) {
-        return Failure{QStringLiteral("it is larger than the %1 MiB an award sound may be")
+        return Failure{QCoreApplication::translate(
+                           "SoundFileRead", "it is larger than the %1 MiB an award sound may be")
                            .arg(kMaxSoundFileBytes / (1024 * 1024))};
     }
     SoundFile read;
     read.bytes = file.read(12);
     const std::optional<SdlMusicKind> kind = kindOf(read.bytes);
-    if (!kind) return Failure{QStringLiteral("it is not a WAV, MIDI or MP3 sound")};
+    if (!kind)
+        return Failure{
+            QCoreApplication::translate("SoundFileRead", "it is not a WAV, MIDI or MP3 sound")};
     read.kind = *kind;
     // Up to the size seen, should the file grow meanwhile.
     while (read.bytes.size() < info.st_size) {

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QTranslator>
+
+// Whether the program carries a compiled translation into `language` ("de", "pt_BR");
+// looked up by name, as listing them would cost start-up half a MiB.
+bool isShipped(const QString& language);
+
+// The program's texts and Qt's own (Debian's qtbase_<language>.qm, where installed) in
+// one shipped language, installed on the application for the life of this object.
+class InstalledTranslation {
+public:
+    explicit InstalledTranslation(const QString& language);
+    ~InstalledTranslation();
+    InstalledTranslation(const InstalledTranslation&) = delete;
+    InstalledTranslation& operator=(const InstalledTranslation&) = delete;
+
+private:
+    QTranslator program_;
+    QTranslator qt_;
+};
