@@ -2,12 +2,16 @@
 
 #include "app_context.h"
 
-void printWindow(AppContext& context, QWidget& window) {
-    const WindowPrinter::Result result = context.printer->print(window);
+void printWindow(WindowPrinter& printer, MessageBoxes& messages, QWidget& window) {
+    const WindowPrinter::Result result = printer.print(window);
     if (!result.error.isEmpty())
-        context.messages->inform(&window, result.error);
+        messages.inform(&window, result.error);
     else if (!result.savedPdf.isEmpty())
-        context.messages->inform(
-            &window, QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
-                         .arg(result.savedPdf));
+        messages.inform(&window,
+                        QStringLiteral("No printer is set up, so the page was saved as \"%1\".")
+                            .arg(result.savedPdf));
+}
+
+void printWindow(AppContext& context, QWidget& window) {
+    printWindow(*context.printer, *context.messages, window);
 }
