@@ -7,7 +7,8 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools
     qt6-charts-dev libqt6opengl6-dev
-    libqt6sql6-sqlite
+    libqt6sql6-sqlite libqt6sql6-psql
+    postgresql-15
     libsdl2-mixer-dev timgm6mb-soundfont
     libmp3lame-dev
     poppler-utils
