@@ -35,6 +35,7 @@ QTableWidget* makeTable(const QString& name, QWidget* parent) {
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
     return table;
@@ -103,8 +104,8 @@ QLayout* ClassOverviewWindow::buildTables() {
         grid->addWidget(table, at.x() + 1, at.y(), 1, i == 2 ? 2 : 1);
         tables_.append(table);
     }
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 3);
     return grid;
 }
 

@@ -17,7 +17,7 @@ namespace {
 Failure readFailure(const QSqlQuery& query) {
     return Failure{QCoreApplication::translate("ClassReads",
                                                "The class could not be read from the server: %1")
-                       .arg(query.lastError().text())};
+                       .arg(query.lastError().databaseText().trimmed())};
 }
 
 // Runs `sql` with the class as :class and the days as :first and :last.
