@@ -13,6 +13,10 @@
 
 #include <memory>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
 
 using Server = PrivatePgServer;
@@ -41,13 +45,24 @@ QString submit(const QString& id, const QString& line) {
 
 // What the children of 3B sent, and a sheet of another class.
 const QStringList kSheets = {
-    "3B Ann 2026-12-01 Add Easy 7+5=12:13 8-3=5:4",
-    "3B Ann 2026-12-04 Add Normal 7+5=12:13",
+    "3B Ann 2026-12-01 Add Easy 7+5=12:13 8-3=5:4 8-3=5:2",
+    "3B Ann 2026-12-04 Add Normal 7+5=12:13 6x7=42:48",
     "3B Bob 2026-12-02 Add Easy 7+5=12:11 6x7=42:48 9-4=5:",
     "3B Cleo 2026-11-20 Mul Easy 6x7=42:48 6x7=42:48 6x7=42:36",
     "3B Ann 2026-12-07 Add Easy",
     "4C Dan 2026-12-03 Add Easy 7+5=12:1",
 };
+
+// A server that takes the connection and never answers: a socket listening where
+// libpq looks for one in `folder`.
+void silentServer(const QString& folder) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, qPrintable(folder + "/.s.PGSQL.5432"), sizeof address.sun_path);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::listen(socket, 4);
+}
 
 QStringList rowsOf(const QWidget* window, const QString& table) {
     const auto* widget = window->findChild<QTableWidget*>(table);
@@ -83,6 +98,7 @@ private:
     ScriptedMessageBoxes messages_;
     AnsweringFileDialogs dialogs_;
     RecordingPrinter printer_;
+    QTemporaryDir silentFolder_;
 };
 
 void TestClassOverview::initTestCase() {
@@ -109,12 +125,12 @@ void TestClassOverview::figures_data() {
     QTest::addColumn<QStringList>("averages");
     QTest::addColumn<QStringList>("misses");
     QTest::newRow("this week") << "11/30/2026"
-        << QStringList{"Add|Easy|2|15.5|86%", "Add|Normal|1|17.0|94%"}
-        << QStringList{"7 + 5|12|3|2|13", "8 \u2212 3|5|1|1|4", "9 \u2212 4|5|1|1|",
-                       "6 \u00D7 7|42|1|1|48"};
+        << QStringList{"Add|Easy|2|15.0|83%", "Add|Normal|1|16.0|89%"}
+        << QStringList{"7 + 5|12|3|2|13", "6 \u00D7 7|42|2|2|48", "8 \u2212 3|5|2|1|2",
+                       "9 \u2212 4|5|1|1|"};
     QTest::newRow("from November") << "2026-11-01"
-        << QStringList{"Add|Easy|2|15.5|86%", "Add|Normal|1|17.0|94%", "Mul|Easy|1|15.0|83%"}
-        << QStringList{"6 \u00D7 7|42|4|2|48", "7 + 5|12|3|2|13", "8 \u2212 3|5|1|1|4",
+        << QStringList{"Add|Easy|2|15.0|83%", "Add|Normal|1|16.0|89%", "Mul|Easy|1|15.0|83%"}
+        << QStringList{"6 \u00D7 7|42|5|3|48", "7 + 5|12|3|2|13", "8 \u2212 3|5|2|1|2",
                        "9 \u2212 4|5|1|1|"};
 }
 
@@ -139,6 +155,8 @@ void TestClassOverview::refused_data() {
     QTest::newRow("unknown role") << server_->connection("nobody") << "role \"nobody\" does not exist";
     QTest::newRow("computer's role") << server_->connection(Server::kComputerA) << "permission denied";
     QTest::newRow("no server") << "host=/nonexistent dbname=brenlo" << "No such file or directory";
+    silentServer(silentFolder_.path());
+    QTest::newRow("silent server") << "host=" + silentFolder_.path() << "timeout expired";
 }
 
 void TestClassOverview::refused() {
@@ -166,10 +184,10 @@ void TestClassOverview::savedAndPrinted() {
     QCOMPARE(saved.readAll(),
              "Children\r\nChild,Sheets this week,Last day practised\r\nAnn,2,12/4/2026\r\n"
              "Bob,1,12/2/2026\r\nCleo,0,11/20/2026\r\n\r\nAverage scores\r\n"
-             "Category,Level,Sheets,Average score,Of a full sheet\r\nAdd,Easy,2,15.5,86%\r\n"
-             "Add,Normal,1,17.0,94%\r\n\r\nFacts missed most\r\nProblem,Right answer,Times "
+             "Category,Level,Sheets,Average score,Of a full sheet\r\nAdd,Easy,2,15.0,83%\r\n"
+             "Add,Normal,1,16.0,89%\r\n\r\nFacts missed most\r\nProblem,Right answer,Times "
              "missed,Children who missed it,Typical wrong answer\r\n7 + 5,12,3,2,13\r\n"
-             "8 \u2212 3,5,1,1,4\r\n9 \u2212 4,5,1,1,\r\n6 \u00D7 7,42,1,1,48\r\n");
+             "6 \u00D7 7,42,2,2,48\r\n8 \u2212 3,5,2,1,2\r\n9 \u2212 4,5,1,1,\r\n");
     window->findChild<QPushButton*>("print")->click();
     QCOMPARE(printer_.printed, QList<QWidget*>{window.get()});
 }
