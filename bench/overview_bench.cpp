@@ -41,18 +41,23 @@ UPDATE brenlo.sheet s SET score = (SELECT count(*) FILTER (WHERE marked_right)
 ANALYZE;
 )");
 
-// Until the window's next frame is painted and what it posted is handled.
+// Until the window's next frame is painted and what it posted is handled. A change
+// inside the window repaints only the widgets it touched, so any of them counts.
 void waitForFrame(QWidget& window) {
     struct Probe : QObject {
+        QWidget* window = nullptr;
         bool painted = false;
-        bool eventFilter(QObject*, QEvent* event) override {
-            painted = painted || event->type() == QEvent::Paint;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+                static_cast<QWidget*>(watched)->window() == window)
+                painted = true;
             return false;
         }
     } probe;
-    window.installEventFilter(&probe);
+    probe.window = &window;
+    QCoreApplication::instance()->installEventFilter(&probe);
     while (!probe.painted) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window.removeEventFilter(&probe);
+    QCoreApplication::instance()->removeEventFilter(&probe);
     QCoreApplication::processEvents();
 }
 
