@@ -96,8 +96,9 @@ QLayout* ClassOverviewWindow::buildTables() {
     const QStringList names = {QStringLiteral("childrenTable"), QStringLiteral("averagesTable"),
                                QStringLiteral("missesTable")};
     for (int i = 0; i < names.size(); ++i) {
-        QTableWidget* table = makeTable(names[i], this);
+        // The title first, so that a screen reader reads it before its table.
         QLabel* label = makeLabel(names[i] + QStringLiteral("Title"), QString(), this);
+        QTableWidget* table = makeTable(names[i], this);
         label->setBuddy(table);
         const QPoint at = places[i];
         grid->addWidget(label, at.x(), at.y(), 1, i == 2 ? 2 : 1);

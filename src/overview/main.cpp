@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
                                [&server](const DayRange& days, QDate today) {
                                    return server.read(days, today);
                                });
-    window.show();
+    // Read first, so that the first frame shows the figures rather than empty tables.
     window.showFigures();
+    window.show();
     return application.exec();
 }
