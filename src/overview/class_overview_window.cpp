@@ -155,7 +155,8 @@ void ClassOverviewWindow::saveCsv() {
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
             .filePath(tr("Class %1 %2.csv")
-                          .arg(className_, sdateText(seams_.clock.now().date())));
+                          .arg(QString(className_).replace(u'/', u'-'),
+                               sdateText(seams_.clock.now().date())));
     const QString path = seams_.fileDialogs.saveFileName(this, tr("Save the overview as CSV"),
                                                          suggested, tr("Spreadsheet files (*.csv)"));
     if (path.isEmpty()) return;
