@@ -105,8 +105,8 @@ QLayout* ClassOverviewWindow::buildTables() {
         grid->addWidget(table, at.x() + 1, at.y(), 1, i == 2 ? 2 : 1);
         tables_.append(table);
     }
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(0, 4);
+    grid->setColumnStretch(1, 5);
     return grid;
 }
 
