@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     qt6-charts-dev libqt6opengl6-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-    libqt6sql6-sqlite
+    libqt6sql6-sqlite libqt6sql6-psql
+    postgresql-15
     libsdl2-mixer-dev timgm6mb-soundfont
     libmp3lame-dev
     poppler-utils

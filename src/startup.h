@@ -4,15 +4,13 @@
 #include "app/app_screens.h"
 #include "app/core/installed_translation.h"
 #include "app/core/ui_language.h"
+#include "app/desktop_name.h"
 #include "app/group_box_frame_style.h"
-#include "app/png_pixmap.h"
 #include "practice/practice_screens.h"
 #include "report/report_module.h"
 #include "sound/sound_screens.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QProcessEnvironment>
 
 #include <memory>
@@ -24,15 +22,9 @@ inline std::unique_ptr<InstalledTranslation> speakDesktopLanguage() {
     return language.isEmpty() ? nullptr : std::make_unique<InstalledTranslation>(language);
 }
 
-// Names the program to the desktop: Wayland desktops take the icon from the desktop
-// entry this names; X11 ones read it off each window. The icon's sizes are the
-// resources the brenlo_icon library compiles in.
+// Brenlo Math Practice, as its desktop entry names it.
 inline void nameToDesktop() {
-    QApplication::setDesktopFileName(QStringLiteral("brenlo-math"));
-    QIcon icon;
-    for (const QFileInfo& size : QDir(QStringLiteral(":/icon")).entryInfoList())
-        icon.addPixmap(readPngPixmap(size.filePath()));
-    QApplication::setWindowIcon(icon);
+    nameProgramToDesktop(QStringLiteral("brenlo-math"));
 }
 
 // Lets every subsystem provide its screens, then shows the main menu.

@@ -10,11 +10,14 @@ root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
 DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
 
-desktop="$root/usr/share/applications/brenlo-math.desktop"
 # desktop-file-validate exits 0 after warnings, so any output is a failure.
-report="$(desktop-file-validate "$desktop" 2>&1)"
-[ -z "$report" ] || { echo "$report"; exit 1; }
-grep -qx 'Exec=/usr/bin/brenlo-math' "$desktop" || { grep Exec "$desktop"; exit 1; }
+for program in brenlo-math brenlo-class; do
+    entry="$root/usr/share/applications/$program.desktop"
+    report="$(desktop-file-validate "$entry" 2>&1)"
+    [ -z "$report" ] || { echo "$report"; exit 1; }
+    grep -qx "Exec=/usr/bin/$program" "$entry" || { grep Exec "$entry"; exit 1; }
+done
+desktop="$root/usr/share/applications/brenlo-math.desktop"
 
 # validate-tree also finds the desktop entry the metadata launches; even its
 # pedantic notes are avoidable, so none may remain.

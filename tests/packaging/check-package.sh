@@ -17,7 +17,8 @@ for file in bin/brenlo-math libexec/brenlo-math/brenlo-math libexec/brenlo-math/
     "share/brenlo-math-shipped/Default User.mdk" share/brenlo-math-shipped/path.mpt \
     share/brenlo-math-shipped/sounds/perfect.wav share/applications/brenlo-math.desktop \
     share/icons/hicolor/48x48/apps/brenlo-math.png share/metainfo/org.example.brenlo_math.metainfo.xml \
-    share/doc/brenlo-math/copyright; do
+    share/doc/brenlo-math/copyright bin/brenlo-class share/applications/brenlo-class.desktop \
+    share/man/man1/brenlo-class.1.gz; do
     test -s "$work/root/usr/$file" || { echo "not in the package: /usr/$file"; exit 1; }
 done
 
@@ -46,3 +47,7 @@ started="$(cd / && ulimit -c 0 && env -u XDG_DATA_HOME HOME="$work/home" QT_QPA_
     "$work/root/usr/bin/brenlo-math" 2>&1)" || true
 grep -q 'platform plugin "none"' <<<"$started" || { echo "$started"; exit 1; }
 test -s "$work/home/.local/share/brenlo-math/Guest.mdb"
+
+# The class overview's command runs the program through its link.
+started="$(ulimit -c 0 && QT_QPA_PLATFORM=none "$work/root/usr/bin/brenlo-class" 2>&1)" || true
+grep -q 'platform plugin "none"' <<<"$started" || { echo "$started"; exit 1; }

@@ -52,17 +52,6 @@ struct Shown {
     QStringList messages{};  // each up to its reason, the data folder as DIR
 };
 
-class AnsweringFileDialogs final : public FileDialogs {
-public:
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter,
-                         QString* chosen) override {
-        if (chosen) *chosen = filter.split(QStringLiteral(";;")).value(type);
-        return answer;
-    }
-    QString answer;
-    int type = 0;  // the filter's offered file types, in order
-};
-
 }  // namespace
 
 Q_DECLARE_METATYPE(Shown)

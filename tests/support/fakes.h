@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/program_launcher.h"
+#include "app/file_dialogs.h"
 #include "app/message_boxes.h"
 #include "app/window_printer.h"
 #include "sound/core/audio_output.h"
@@ -50,4 +51,16 @@ public:
     }
     QList<QStringList> opened;  // file, working folder
     Result<void> outcome;
+};
+
+// Answers the save dialog with `answer` and the filter's file type `type`.
+class AnsweringFileDialogs final : public FileDialogs {
+public:
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString& filter,
+                         QString* chosen) override {
+        if (chosen) *chosen = filter.split(QStringLiteral(";;")).value(type);
+        return answer;
+    }
+    QString answer;
+    int type = 0;  // the filter's offered file types, in order
 };

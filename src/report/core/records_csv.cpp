@@ -44,3 +44,13 @@ QByteArray answersCsv(const QList<StoredAnswer>& answers) {
                       a.changedSeconds ? QString::number(*a.changedSeconds) : QString()});
     return rows(lines).toUtf8();
 }
+
+QByteArray csvLines(const QList<QStringList>& table) {
+    QList<QStringList> quoted;
+    for (const QStringList& row : table) {
+        QStringList fields;
+        for (const QString& field : row) fields.append(textField(field));
+        quoted.append(fields);
+    }
+    return rows(quoted).toUtf8();
+}

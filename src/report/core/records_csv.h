@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 
 // The records as an RFC 4180 file in UTF-8 that a spreadsheet opens as it is: a
 // header row "date,score,speed,level,category", one row per record with its date
@@ -17,3 +18,6 @@ QByteArray recordsCsv(const QList<ScoreRecord>& records);
 // right_operand,expected,typed,marked_right,changed_s" and one row per answer; a
 // box never changed has an empty changed_s.
 QByteArray answersCsv(const QList<StoredAnswer>& answers);
+
+// Any table in the same form, every field of every row quoted as needed.
+QByteArray csvLines(const QList<QStringList>& rows);
