@@ -3,7 +3,6 @@
 #include "app/app_context.h"
 #include "app/app_screens.h"
 #include "app/core/installed_translation.h"
-#include "app/core/ui_language.h"
 #include "app/desktop_name.h"
 #include "app/group_box_frame_style.h"
 #include "practice/practice_screens.h"
@@ -11,16 +10,6 @@
 #include "sound/sound_screens.h"
 
 #include <QDir>
-#include <QProcessEnvironment>
-
-#include <memory>
-
-// The screens speak the desktop's language when the program carries it, for as long
-// as what this gives lives; English, the language of the source texts, loads nothing.
-inline std::unique_ptr<InstalledTranslation> speakDesktopLanguage() {
-    const QString language = uiLanguage(QProcessEnvironment::systemEnvironment(), isShipped);
-    return language.isEmpty() ? nullptr : std::make_unique<InstalledTranslation>(language);
-}
 
 // Brenlo Math Practice, as its desktop entry names it.
 inline void nameToDesktop() {

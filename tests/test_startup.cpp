@@ -1,4 +1,5 @@
 #include "startup.h"
+#include "app/core/ui_language.h"
 #include "support/fakes.h"
 #include "support/test_data_folder.h"
 

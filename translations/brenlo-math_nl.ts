@@ -58,6 +58,136 @@
     </message>
 </context>
 <context>
+    <name>ClassConfigFile</name>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is longer than %1 KiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no &quot;key = value&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no &quot;class&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverview</name>
+    <message>
+        <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassOverviewWindow</name>
+    <message>
+        <source>Class overview: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Averages and facts from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation type="unfinished">Opslaan als CSV</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Sluiten</translation>
+    </message>
+    <message>
+        <source>Class %1 %2.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the overview as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The overview was not saved as &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassReads</name>
+    <message>
+        <source>The class could not be read from the server: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassServer</name>
+    <message>
+        <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionString</name>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a semicolon in the connection, which Qt&apos;s driver reads as a space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Brenlo Math Practice</source>
@@ -100,13 +230,30 @@
         <translation>Een tafel van vermenigvuldiging om te bekijken, en oefenbladen om af te drukken</translation>
     </message>
     <message>
-        <source>Everything stays on the computer: the scores are kept in the user&apos;s own data folder, and the program never goes online.</source>
-        <translation>Alles blijft op de computer: de scores staan in de eigen gegevensmap van de gebruiker, en het programma gaat nooit online.</translation>
-    </message>
-    <message>
         <source>The main menu: pick a kind of practice and who is practising</source>
         <extracomment>The caption of the main menu&apos;s screenshot in software centres.</extracomment>
         <translation>Het hoofdmenu: kies een soort oefening en wie er oefent</translation>
+    </message>
+    <message>
+        <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brenlo Class Overview</source>
+        <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Practice Overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>arithmetic;class;teacher;school;scores;practice;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -411,6 +558,73 @@
     <message>
         <source>times</source>
         <translation>keer</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewTables</name>
+    <message>
+        <source>Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sheets this week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last day practised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished">Niveau</translation>
+    </message>
+    <message>
+        <source>Sheets</source>
+        <translation type="unfinished">Bladen</translation>
+    </message>
+    <message>
+        <source>Average score</source>
+        <translation type="unfinished">Gemiddelde score</translation>
+    </message>
+    <message>
+        <source>Of a full sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts missed most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation type="unfinished">Som</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children who missed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typical wrong answer</source>
+        <translation type="unfinished">Typisch fout antwoord</translation>
     </message>
 </context>
 <context>

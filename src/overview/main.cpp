@@ -2,6 +2,7 @@
 #include "overview/core/class_server.h"
 
 #include "app/core/clock.h"
+#include "app/core/installed_translation.h"
 #include "app/desktop_name.h"
 #include "app/file_dialogs.h"
 #include "app/message_boxes.h"
@@ -34,6 +35,7 @@ std::optional<ClassConfig> configuredClass(MessageBoxes& messages) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    const auto translation = speakDesktopLanguage();
     nameProgramToDesktop(QStringLiteral("brenlo-class"));
     QtMessageBoxes messages;
     const std::optional<ClassConfig> config = configuredClass(messages);

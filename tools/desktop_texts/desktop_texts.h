@@ -27,8 +27,14 @@ inline constexpr const char* kDesktopTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry",
                       "A multiplication table to look at, and printable practice sheets"),
     QT_TRANSLATE_NOOP("DesktopEntry",
-                      "Everything stays on the computer: the scores are kept in the user's own "
-                      "data folder, and the program never goes online."),
+                      "The scores are kept in the user's own data folder. The program goes "
+                      "online only when a school sets up a class server, which then collects "
+                      "the sheets for the teacher's class overview."),
+    //: The teacher's program: its name, kind and one-line summary in menus, and search words.
+    QT_TRANSLATE_NOOP("DesktopEntry", "Brenlo Class Overview"),
+    QT_TRANSLATE_NOOP("DesktopEntry", "Class Practice Overview"),
+    QT_TRANSLATE_NOOP("DesktopEntry", "A teacher's overview of a class's arithmetic practice sheets"),
+    QT_TRANSLATE_NOOP("DesktopEntry", "arithmetic;class;teacher;school;scores;practice;"),
     //: The caption of the main menu's screenshot in software centres.
     QT_TRANSLATE_NOOP("DesktopEntry",
                       "The main menu: pick a kind of practice and who is practising"),

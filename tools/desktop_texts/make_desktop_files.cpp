@@ -1,6 +1,7 @@
 // Writes the desktop entry and the AppStream metadata with every shipped language's
 // texts beside the English ones: Name[de]=... and <summary xml:lang="de">....
-// Usage: make-desktop-files <desktop in> <metainfo in> <desktop out> <metainfo out> <.qm>...
+// Usage: make-desktop-files (<template in> <file out>)... <.qm>...
+// A template ending in ".xml" is AppStream metadata; any other a desktop entry.
 #include "desktop_texts.h"
 
 #include <QCoreApplication>
@@ -86,8 +87,9 @@ QString metainfo(const QString& in) {
     return out;
 }
 
-bool convert(const char* from, const char* to, QString (*write)(const QString&)) {
-    QFile in(QString::fromLocal8Bit(from)), out(QString::fromLocal8Bit(to));
+bool convert(const QString& from, const QString& to) {
+    QFile in(from), out(to);
+    const auto write = from.endsWith(u".xml"_s) ? metainfo : desktopEntry;
     return in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
            out.write(write(QString::fromUtf8(in.readAll())).toUtf8()) >= 0;
 }
@@ -96,13 +98,20 @@ bool convert(const char* from, const char* to, QString (*write)(const QString&))
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    if (argc < 5) return 2;
-    for (int i = 5; i < argc; ++i) {
-        Language language{
-            QFileInfo(QString::fromLocal8Bit(argv[i])).completeBaseName().section(u'_', 1, -1),
-            std::make_unique<QTranslator>()};
-        if (!language.translator->load(QString::fromLocal8Bit(argv[i]))) return 1;
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (!argument.endsWith(u".qm"_s)) {
+            files << argument;
+            continue;
+        }
+        Language language{QFileInfo(argument).completeBaseName().section(u'_', 1, -1),
+                          std::make_unique<QTranslator>()};
+        if (!language.translator->load(argument)) return 1;
         languages.push_back(std::move(language));
     }
-    return convert(argv[1], argv[3], desktopEntry) && convert(argv[2], argv[4], metainfo) ? 0 : 1;
+    if (files.isEmpty() || files.size() % 2 != 0) return 2;
+    for (qsizetype i = 0; i < files.size(); i += 2)
+        if (!convert(files[i], files[i + 1])) return 1;
+    return 0;
 }

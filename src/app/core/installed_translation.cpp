@@ -1,8 +1,10 @@
 #include "installed_translation.h"
+#include "ui_language.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
+#include <QProcessEnvironment>
 
 namespace {
 
@@ -27,4 +29,9 @@ InstalledTranslation::InstalledTranslation(const QString& language) {
 InstalledTranslation::~InstalledTranslation() {
     QCoreApplication::removeTranslator(&qt_);
     QCoreApplication::removeTranslator(&program_);
+}
+
+std::unique_ptr<InstalledTranslation> speakDesktopLanguage() {
+    const QString language = uiLanguage(QProcessEnvironment::systemEnvironment(), isShipped);
+    return language.isEmpty() ? nullptr : std::make_unique<InstalledTranslation>(language);
 }

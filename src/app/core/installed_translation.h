@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTranslator>
 
+#include <memory>
+
 // Whether the program carries a compiled translation into `language` ("de", "pt_BR");
 // looked up by name, as listing them would cost start-up half a MiB.
 bool isShipped(const QString& language);
@@ -20,3 +22,7 @@ private:
     QTranslator program_;
     QTranslator qt_;
 };
+
+// The screens speak the desktop's language when the program carries it, for as long
+// as what this gives lives; English, the language of the source texts, loads nothing.
+std::unique_ptr<InstalledTranslation> speakDesktopLanguage();
