@@ -105,6 +105,15 @@ QString PrivatePgServer::psql(const QString& sql, const QString& role) const {
     return runPsql(connection(role.isEmpty() ? superuser_ : role), {QStringLiteral("-c"), sql});
 }
 
+std::unique_ptr<QProcess> PrivatePgServer::startPsql(const QString& sql) const {
+    auto process = std::make_unique<QProcess>();
+    process->start(kBin + QStringLiteral("psql"),
+                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
+                    connection(superuser_), QStringLiteral("-c"), sql});
+    process->waitForStarted();
+    return process;
+}
+
 QString PrivatePgServer::runPsql(const QString& connection, const QStringList& arguments) const {
     QProcess process;
     process.start(kBin + QStringLiteral("psql"),

@@ -1,0 +1,213 @@
+#include "server/core/sheet_sender.h"
+#include "support/class_sheets.h"
+#include "support/private_pg_server.h"
+#include "support/test_data_folder.h"
+
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+using Server = PrivatePgServer;
+enum class Fault { Down, WrongPassword, Slow, Dropped };
+
+const QString kHoldSheets = QStringLiteral("BEGIN; LOCK brenlo.sheet; SELECT pg_sleep(60)");
+const QString kEndOthers = QStringLiteral(
+    "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE backend_type ="
+    " 'client backend' AND pid <> pg_backend_pid() AND %1");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+class TestSheetSender : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void arriveWithAnswers();
+    void faults_data();
+    void faults();
+    void deletedOrIncompleteStayHere();
+    void killedBetweenCommitAndMark();
+    void killedAtRandom();
+
+private:
+    SheetSender::Round send(const QString& role = Server::kComputerA) {
+        return SheetSender({QStringLiteral("3B"), {}, server_->connection(role)}, folder_->dir(),
+                           QStringLiteral("pc-1"))
+            .sendAll();
+    }
+    void store(const QString& user, const MarkedSheet& sheet) {
+        const QString path = folder_->path(user + QStringLiteral(".mdb"));
+        if (!QFile::exists(path)) folder_->makeUserDatabase(user);
+        QVERIFY(ScoreStore(connections_).store(path, sheet));
+        sent_ << sheet.id + QStringLiteral("/18");
+    }
+    void storeMany(int count) {
+        for (int i = 0; i < count; ++i) store(i % 2 ? "Bob" : "Ann", classSheet(i));
+    }
+    // Every sheet stored is on the server once with its 18 answers, and no other.
+    void verifyArrivedOnce();
+    QProcess* startChild();
+
+    std::unique_ptr<Server> server_;
+    std::unique_ptr<TestDataFolder> folder_;
+    DatabaseConnections connections_;
+    QStringList sent_;
+    QTemporaryFile passwords_;
+};
+
+void TestSheetSender::initTestCase() {
+    server_ = std::make_unique<Server>();
+    QVERIFY2(server_->error().isEmpty(), qPrintable(server_->error()));
+    QVERIFY(passwords_.open());
+    qputenv("PGPASSFILE", passwords_.fileName().toLocal8Bit());
+}
+
+void TestSheetSender::init() {
+    folder_ = std::make_unique<TestDataFolder>();
+    sent_.clear();
+    QVERIFY(!server_->psql(QStringLiteral("TRUNCATE brenlo.answer, brenlo.sheet")).isNull());
+}
+
+void TestSheetSender::verifyArrivedOnce() {
+    sent_.sort();
+    QCOMPARE(server_->psql(QStringLiteral("SELECT string_agg(id || '/' || n, ' ' ORDER BY id::text)"
+                                          " FROM (SELECT id, count(place) AS n FROM brenlo.sheet"
+                                          " LEFT JOIN brenlo.answer ON sheet = id GROUP BY id) s")),
+             sent_.join(u' '));
+    QCOMPARE(send().sent, 0);
+}
+
+void TestSheetSender::arriveWithAnswers() {
+    const MarkedSheet sheet = classSheet(4);
+    store(QStringLiteral("Ann"), sheet);
+    storeMany(3);
+    const SheetSender::Round round = send();
+    QVERIFY2(round.problem.isEmpty(), qPrintable(round.problem));
+    QCOMPARE(round.sent, 4);
+    verifyArrivedOnce();
+    const QString where = QStringLiteral(" WHERE id = '%1'").arg(sheet.id);
+    QCOMPARE(server_->psql(QStringLiteral("SELECT concat_ws('|', class_name, child, computer,"
+                                          " sdate, category, level, speed, score, round, sent_by)"
+                                          " FROM brenlo.sheet") + where),
+             QStringLiteral("3B|Ann|pc-1|2026-12-01|Minus and Plus Practice program|Easy|10|4|"
+                            "ordinary|computer_a"));
+    QStringList answers;
+    for (const AnswerRecord& a : sheet.answers)
+        answers << QStringList{QString::number(a.place), QString::number(a.left), a.operation,
+                               QString::number(a.right), a.expected, a.typed,
+                               a.markedRight ? "t" : "f",
+                               a.changedSeconds ? QString::number(*a.changedSeconds) : QString()}
+                       .join(u':');
+    QCOMPARE(server_->psql(QStringLiteral("SELECT string_agg(concat_ws(':', place, left_operand,"
+                                          " operation, right_operand, expected, typed, marked_right,"
+                                          " coalesce(changed_s::text, '')), ' ' ORDER BY place)"
+                                          " FROM brenlo.answer JOIN brenlo.sheet ON sheet = id") +
+                               where),
+             answers.join(u' '));
+}
+
+void TestSheetSender::faults_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("down") << Fault::Down;
+    QTest::newRow("wrong password") << Fault::WrongPassword;
+    QTest::newRow("slow") << Fault::Slow;
+    QTest::newRow("dropped mid-send") << Fault::Dropped;
+}
+
+// Nothing arrives while the fault lasts and the sender says why; afterwards
+// everything arrives once.
+void TestSheetSender::faults() {
+    QFETCH(Fault, fault);
+    const QString role = fault == Fault::WrongPassword ? Server::kPasswordComputer : Server::kComputerA;
+    std::unique_ptr<QProcess> holder, dropper;
+    passwords_.resize(0);
+    passwords_.write("*:*:*:*:wrong\n");
+    passwords_.flush();
+    if (fault == Fault::Down) QVERIFY(server_->stop());
+    if (fault == Fault::Slow || fault == Fault::Dropped) {
+        holder = server_->startPsql(kHoldSheets);
+        QTRY_COMPARE(server_->psql("SELECT count(*) FROM pg_locks WHERE granted AND"
+                                   " relation = 'brenlo.sheet'::regclass"),
+                     QStringLiteral("1"));
+    }
+    if (fault == Fault::Dropped)
+        dropper = server_->startPsql("SELECT pg_sleep(1);" +
+                                     kEndOthers.arg("usename = '" + role + "'"));
+    storeMany(2);
+    const SheetSender::Round during = send(role);
+    QCOMPARE(during.sent, 0);
+    QVERIFY(!during.problem.isEmpty());
+    if (fault == Fault::Down) QVERIFY(server_->start());
+    QVERIFY(!server_->psql(kEndOthers.arg("query LIKE '%pg_sleep(60)%'")).isNull());
+    passwords_.resize(0);
+    passwords_.write("*:*:*:*:" + Server::kPassword.toUtf8() + "\n");
+    passwords_.flush();
+    QCOMPARE(send(role).sent, 2);
+    verifyArrivedOnce();
+}
+
+// What the clean-up deletes before it is sent is never sent.
+void TestSheetSender::deletedOrIncompleteStayHere() {
+    MarkedSheet test = classSheet(1);
+    test.record.level = QStringLiteral("test");
+    store(QStringLiteral("Ann"), classSheet(2, QDate(2026, 11, 30)));
+    store(QStringLiteral("Ann"), test);
+    store(QStringLiteral("Ann"), classSheet(3));
+    QVERIFY(ScoreStore(connections_).removeDays(folder_->path("Ann.mdb"), QDate(2026, 11, 30),
+                                                QDate(2026, 11, 30)));
+    sent_ = sent_.mid(2);
+    QCOMPARE(send().sent, 1);
+    verifyArrivedOnce();
+}
+
+QProcess* TestSheetSender::startChild() {
+    auto* child = new QProcess(this);
+    child->start(QStringLiteral(SHEET_SENDER_CHILD),
+                 {folder_->dir().path(), server_->connection(Server::kComputerA), "3B"});
+    return child;
+}
+
+// Killed once the server has committed a sheet while the child's database is locked,
+// so that the sheet cannot be marked: the next round sends it again, and it stays one.
+void TestSheetSender::killedBetweenCommitAndMark() {
+    storeMany(4);
+    DatabaseConnections lockers;
+    const Result<DatabaseConnection> lock = lockers.open(folder_->path("Ann.mdb"));
+    QVERIFY(lock && QSqlQuery(lock->database()).exec("BEGIN IMMEDIATE"));
+    QProcess* child = startChild();
+    QTRY_COMPARE(server_->psql("SELECT count(*) FROM brenlo.sheet"), QStringLiteral("1"));
+    ::kill(pid_t(child->processId()), SIGKILL);
+    QVERIFY(child->waitForFinished());
+    QVERIFY(QSqlQuery(lock->database()).exec("ROLLBACK"));
+    QCOMPARE(send().sent, 4);
+    verifyArrivedOnce();
+}
+
+// Killed at random moments, round after round: nothing is lost and nothing doubled.
+void TestSheetSender::killedAtRandom() {
+    storeMany(120);
+    const quint32 seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+    for (int kill = 0; kill < 12; ++kill) {
+        QProcess* child = startChild();
+        QVERIFY(child->waitForStarted());
+        QTest::qWait(int(random.bounded(400)));
+        ::kill(pid_t(child->processId()), SIGKILL);
+        QVERIFY(child->waitForFinished());
+    }
+    qInfo("seed %u, %s of 120 sheets sent before the last round", seed,
+          qPrintable(server_->psql("SELECT count(*) FROM brenlo.sheet")));
+    send();
+    verifyArrivedOnce();
+}
+
+QTEST_GUILESS_MAIN(TestSheetSender)
+#include "test_sheet_sender.moc"
