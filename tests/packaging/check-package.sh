@@ -17,7 +17,7 @@ for file in bin/brenlo-math libexec/brenlo-math/brenlo-math libexec/brenlo-math/
     "share/brenlo-math-shipped/Default User.mdk" share/brenlo-math-shipped/path.mpt \
     share/brenlo-math-shipped/sounds/perfect.wav share/applications/brenlo-math.desktop \
     share/icons/hicolor/48x48/apps/brenlo-math.png share/metainfo/org.example.brenlo_math.metainfo.xml \
-    share/doc/brenlo-math/copyright; do
+    share/doc/brenlo-math/copyright share/brenlo-math/class-schema.sql; do
     test -s "$work/root/usr/$file" || { echo "not in the package: /usr/$file"; exit 1; }
 done
 
@@ -33,6 +33,8 @@ echo "Depends: $depends"
 for package in libqt6widgets6 libsdl2-mixer-2.0-0 libqt6sql6-sqlite timgm6mb-soundfont xdg-utils; do
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "not a dependency: $package"; exit 1; }
 done
+# Only a class's computers load the PostgreSQL driver.
+[ "$(dpkg-deb -f "$deb" Recommends)" = libqt6sql6-psql ] || { echo "libqt6sql6-psql not recommended"; exit 1; }
 
 # The launcher makes the data folder, then starts the program from /usr/libexec;
 # the platform "none" makes Qt stop the program as soon as it is running.
