@@ -17,7 +17,7 @@ QString waitingNote(const QString& problem) {
                "ClassServer",
                "The class server cannot be reached just now, so your sheets are kept on this "
                "computer. They will be sent later by themselves.\n\nThe server said: %1")
-        .arg(problem);
+        .arg(problem.simplified());
 }
 
 void start(AppContext& context, QWidget* window) {

@@ -42,6 +42,8 @@ void TestClassConfig::parse_data() {
                               << "" << "line 2: a password";
     QTest::newRow("uri") << QByteArray("class=a\nconnection=postgresql://u:p@db/b") << "" << ""
                          << "not as a URI";
+    QTest::newRow("semicolon in a service") << QByteArray("class=a\nservice=ho;l") << "" << ""
+                                            << "line 2: a semicolon";
     QTest::newRow("open quote") << QByteArray("class=a\nconnection=host='db") << "" << ""
                                 << "not closed";
     QTest::newRow("keyword alone") << QByteArray("class=a\nconnection=host=db sslmode") << ""

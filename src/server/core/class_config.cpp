@@ -35,7 +35,7 @@ std::optional<QString> valueProblem(const QString& key, const QString& value,
     if (!config.service.isEmpty() || !config.connection.isEmpty())
         return tr("a second \"%1\" (give either \"service\" or \"connection\", once)").arg(key);
     if (key == QLatin1String("connection")) return ConnectionString::problem(value);
-    return std::nullopt;
+    return ConnectionString::problem(ConnectionString::pair(key, value));
 }
 
 }  // namespace

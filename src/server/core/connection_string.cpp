@@ -50,7 +50,7 @@ std::optional<QString> ConnectionString::problem(const QString& text) {
     if (text.contains(QLatin1String("://")))
         return tr("write the connection as \"keyword=value\" pairs, not as a URI");
     if (text.contains(QLatin1Char(';')))
-        return tr("a semicolon in the connection, which Qt's driver reads as a space");
+        return tr("a semicolon, which Qt's driver reads as a space");
     qsizetype at = 0;
     for (skipBlanks(text, at); at < text.size(); skipBlanks(text, at)) {
         const Pair pair = readPair(text, at);

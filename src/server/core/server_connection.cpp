@@ -31,7 +31,8 @@ Result<ServerConnection> ServerConnection::open(const ClassConfig& config) {
     ServerConnection connection(QStringLiteral("brenlo-server-%1").arg(++lastId));
     QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, connection.name_);
     db.setConnectOptions(optionsFor(config));
-    if (!db.open()) return Failure{db.lastError().text().trimmed()};
+    // libpq's own words, without the driver's "unable to connect".
+    if (!db.open()) return Failure{db.lastError().databaseText().simplified()};
     QSqlQuery limit(db);
     if (!limit.exec(QStringLiteral("SET statement_timeout = %1").arg(kStatementTimeoutMs)))
         return Failure{limit.lastError().text().trimmed()};
