@@ -34,6 +34,7 @@ private slots:
     void faults_data();
     void faults();
     void deletedOrIncompleteStayHere();
+    void refusedSheetHoldsNothingUp();
     void killedBetweenCommitAndMark();
     void killedAtRandom();
 
@@ -165,6 +166,19 @@ void TestSheetSender::deletedOrIncompleteStayHere() {
                                                 QDate(2026, 11, 30)));
     sent_ = sent_.mid(2);
     QCOMPARE(send().sent, 1);
+    verifyArrivedOnce();
+}
+
+// A sheet the server refuses for what it holds stays here, said, and the rest go.
+void TestSheetSender::refusedSheetHoldsNothingUp() {
+    MarkedSheet odd = classSheet(1);
+    odd.record.score = 19;
+    store(QStringLiteral("Ann"), odd);
+    sent_.clear();
+    storeMany(3);
+    const SheetSender::Round round = send();
+    QCOMPARE(round.sent, 3);
+    QVERIFY2(round.problem.contains(QLatin1String("check constraint")), qPrintable(round.problem));
     verifyArrivedOnce();
 }
 
