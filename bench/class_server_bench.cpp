@@ -125,13 +125,15 @@ Phase runPhase(int processes, int seconds, const QString& connection) {
 }
 
 void reportHolds(const char* what, const Phase& phase) {
-    const auto longest = [](const QList<double>& v) { return *std::max_element(v.begin(), v.end()); };
-    std::printf("%s: %lld sheets; the GUI thread's longest hold outside stores, over the "
-                "computers: wall median %.1f ms, longest %.1f ms; its own processor time "
-                "median %.1f ms, longest %.1f ms; longest store %.1f ms\n",
-                what, static_cast<long long>(phase.storedAt.size()), median(phase.held),
-                longest(phase.held), median(phase.heldCpu), longest(phase.heldCpu),
-                longest(phase.stores));
+    const auto longest = [](const QList<double>& v) {
+        return *std::max_element(v.begin(), v.end());
+    };
+    std::printf(
+        "%s: %lld sheets; the GUI thread's longest hold outside stores, over the "
+        "computers: wall median %.1f ms, longest %.1f ms; its own processor time "
+        "median %.1f ms, longest %.1f ms; longest store %.1f ms\n",
+        what, static_cast<long long>(phase.storedAt.size()), median(phase.held),
+        longest(phase.held), median(phase.heldCpu), longest(phase.heldCpu), longest(phase.stores));
 }
 
 }  // namespace
@@ -164,7 +166,9 @@ int main(int argc, char** argv) {
         latencies.append(double(cells[1].toLongLong() - sent.storedAt.value(cells[0])));
     }
     std::sort(latencies.begin(), latencies.end());
-    const auto at = [&latencies](double q) { return latencies[qsizetype(q * (latencies.size() - 1))]; };
+    const auto at = [&latencies](double q) {
+        return latencies[qsizetype(q * (latencies.size() - 1))];
+    };
     std::printf("store to arrival: median %.0f ms, p99 %.0f ms, max %.0f ms\n", at(0.5), at(0.99),
                 latencies.last());
     std::printf("on the server: %lld of %lld sheets, each once with its 18 answers%s\n",

@@ -26,8 +26,8 @@ void start(AppContext& context, QWidget* window) {
     const Result<std::optional<ClassConfig>> config = ClassConfigFile::read(path);
     if (!config) return context.messages->notify(window, config.error());
     if (!config->has_value()) return;
-    auto outbox = std::make_unique<ClassOutbox>(**config, context.dataFolder,
-                                                QSysInfo::machineHostName());
+    auto outbox =
+        std::make_unique<ClassOutbox>(**config, context.dataFolder, QSysInfo::machineHostName());
     QObject::connect(outbox.get(), &ClassOutbox::roundEnded, window,
                      [&context, window, told = false](int, const QString& problem) mutable {
                          if (problem.isEmpty() || std::exchange(told, true)) return;

@@ -42,10 +42,12 @@ private slots:
     void serverDownThenUp() {
         PrivatePgServer server;
         QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
-        writeConfig("class = 3B\nconnection = " + server.connection(PrivatePgServer::kComputerA).toUtf8());
+        writeConfig("class = 3B\nconnection = " +
+                    server.connection(PrivatePgServer::kComputerA).toUtf8());
         QVERIFY(server.stop());
         TestApp app(u"Guest"_s);
-        QVERIFY(ScoreStore(app.context.databases).store(app.folder.path(u"Guest.mdb"_s), classSheet(1)));
+        QVERIFY(ScoreStore(app.context.databases)
+                    .store(app.folder.path(u"Guest.mdb"_s), classSheet(1)));
         start(app);
         QTRY_VERIFY(app.context.classServer);
         QSignalSpy rounds(qobject_cast<ClassOutbox*>(app.context.classServer.get()),
@@ -59,9 +61,10 @@ private slots:
         QVERIFY(server.start());
         app.click(screen, u"Command1"_s);
         app.click(screen, u"Command3"_s);
-        QTRY_COMPARE(server.psql(u"SELECT count(DISTINCT id) || ' ' || count(*) || ' ' ||"
-                                 " min(child) FROM brenlo.sheet JOIN brenlo.answer ON sheet = id"_s),
-                     u"3 54 Guest"_s);
+        QTRY_COMPARE(
+            server.psql(u"SELECT count(DISTINCT id) || ' ' || count(*) || ' ' ||"
+                        " min(child) FROM brenlo.sheet JOIN brenlo.answer ON sheet = id"_s),
+            u"3 54 Guest"_s);
         QCOMPARE(app.messages->texts.filter(u"kept on this computer"_s).size(), 1);
     }
 

@@ -1,7 +1,7 @@
 #include "class_outbox.h"
 
-ClassOutbox::ClassOutbox(const ClassConfig& config, const QDir& dataFolder,
-                         const QString& computer, QObject* parent)
+ClassOutbox::ClassOutbox(const ClassConfig& config, const QDir& dataFolder, const QString& computer,
+                         QObject* parent)
     : QObject(parent), sender_(config, dataFolder, computer) {
     worker_.moveToThread(&thread_);
     thread_.setObjectName(QStringLiteral("class outbox"));
@@ -18,7 +18,8 @@ ClassOutbox::~ClassOutbox() {
 
 void ClassOutbox::sendSoon() {
     if (asked_.exchange(true)) return;
-    QMetaObject::invokeMethod(&worker_, [this] { runRound(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &worker_, [this] { runRound(); }, Qt::QueuedConnection);
 }
 
 // Cleared before the round, so that a store meanwhile asks for the next one.

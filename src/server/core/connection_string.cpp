@@ -38,8 +38,7 @@ Pair readPair(const QString& text, qsizetype& at) {
             break;
         }
     }
-    if (quoted && at >= text.size())
-        pair.problem = tr("a quote in the connection is not closed");
+    if (quoted && at >= text.size()) pair.problem = tr("a quote in the connection is not closed");
     ++at;
     return pair;
 }
@@ -56,8 +55,9 @@ std::optional<QString> ConnectionString::problem(const QString& text) {
         const Pair pair = readPair(text, at);
         if (pair.problem) return pair.problem;
         if (pair.keyword == QLatin1String("password"))
-            return tr("a password in the connection; passwords belong in ~/.pgpass or the "
-                      "service file");
+            return tr(
+                "a password in the connection; passwords belong in ~/.pgpass or the "
+                "service file");
     }
     return std::nullopt;
 }

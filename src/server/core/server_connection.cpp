@@ -14,8 +14,9 @@ const QString kDriver = QStringLiteral("QPSQL");
 // Ours first, so that the configuration's own keywords win; keepalives notice a
 // connection dropped mid-statement on a network that says nothing.
 QString optionsFor(const ClassConfig& config) {
-    return QStringLiteral("connect_timeout=%1 keepalives_idle=10 keepalives_interval=5 "
-                          "keepalives_count=2 application_name=brenlo-math %2")
+    return QStringLiteral(
+               "connect_timeout=%1 keepalives_idle=10 keepalives_interval=5 "
+               "keepalives_count=2 application_name=brenlo-math %2")
         .arg(ServerConnection::kConnectTimeoutS)
         .arg(config.connectOptions());
 }

@@ -44,7 +44,9 @@ bool sheetRefused(const QSqlError& error) {
 }  // namespace
 
 SheetSender::SheetSender(ClassConfig config, QDir dataFolder, QString computer)
-    : config_(std::move(config)), dataFolder_(std::move(dataFolder)), computer_(std::move(computer)) {}
+    : config_(std::move(config)),
+      dataFolder_(std::move(dataFolder)),
+      computer_(std::move(computer)) {}
 
 SheetSender::Round SheetSender::sendAll() {
     Round round;
@@ -90,7 +92,7 @@ bool SheetSender::sendUser(const QString& databasePath, std::optional<ServerConn
 // One transaction on the server: the sheet and its answers, or nothing; the error
 // when nothing.
 QSqlError SheetSender::submit(const ServerConnection& server, const QString& child,
-                                 const MarkedSheet& sheet) const {
+                              const MarkedSheet& sheet) const {
     QSqlDatabase db = server.database();
     if (!db.transaction()) return db.lastError();
     QSqlQuery query(db);
@@ -102,7 +104,8 @@ QSqlError SheetSender::submit(const ServerConnection& server, const QString& chi
     for (const QVariant& value :
          {QVariant(sheet.id), QVariant(config_.className), QVariant(child), QVariant(computer_),
           QVariant(sdateText(r.day)), QVariant(r.category), QVariant(r.level), QVariant(r.speed),
-          QVariant(r.score), QVariant(round), QVariant(QString::fromUtf8(answersJson(sheet.answers)))})
+          QVariant(r.score), QVariant(round),
+          QVariant(QString::fromUtf8(answersJson(sheet.answers)))})
         query.addBindValue(value);
     if (!query.exec()) {
         const QSqlError error = query.lastError();

@@ -36,7 +36,7 @@ private:
     bool sendUser(const QString& databasePath, std::optional<ServerConnection>& server,
                   Round& round);
     QSqlError submit(const ServerConnection& server, const QString& child,
-                        const MarkedSheet& sheet) const;
+                     const MarkedSheet& sheet) const;
 
     ClassConfig config_;
     QDir dataFolder_;
