@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QByteArray>("text");  // none: no file
         QTest::addColumn<QString>("message");
         QTest::newRow("none") << QByteArray() << "";
-        QTest::newRow("empty") << QByteArray("# class = 3B\n") << "";
         QTest::newRow("malformed") << QByteArray("class = 3B\nhost = db\n")
                                    << "class.conf\" cannot be used: line 2: unknown key";
     }
