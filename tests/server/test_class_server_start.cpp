@@ -22,6 +22,7 @@ private slots:
         QTest::addColumn<QByteArray>("text");  // none: no file
         QTest::addColumn<QString>("message");
         QTest::newRow("none") << QByteArray() << "";
+        QTest::newRow("only a comment") << QByteArray("# class = 3B\n") << "";
         QTest::newRow("malformed") << QByteArray("class = 3B\nhost = db\n")
                                    << "class.conf\" cannot be used: line 2: unknown key";
     }
