@@ -1,3 +1,4 @@
+#include "server/core/class_outbox.h"
 #include "server/core/sheet_sender.h"
 #include "support/class_sheets.h"
 #include "support/private_pg_server.h"
@@ -195,6 +196,19 @@ private slots:
         const SheetSender::Round round = send();
         QCOMPARE(round.sent, 1);
         QVERIFY2(round.problem.contains("check constraint"), qPrintable(round.problem));
+        verifyArrivedOnce();
+    }
+
+    // An outbox that goes mid-round ends after the sheet under way; the next sends the rest.
+    void outboxEndsMidRound() {
+        storeMany(200);
+        auto outbox = std::make_unique<ClassOutbox>(
+            ClassConfig{"3B", {}, server_->connection(Server::kComputerA)}, folder_->dir(), "pc-1");
+        outbox->sendSoon();
+        QTRY_VERIFY(server_->psql("SELECT count(*) FROM brenlo.sheet").toInt() > 0);
+        outbox.reset();
+        QVERIFY(server_->psql("SELECT count(*) FROM brenlo.sheet").toInt() < 200);
+        send();
         verifyArrivedOnce();
     }
 

@@ -12,6 +12,7 @@ ClassOutbox::ClassOutbox(const ClassConfig& config, const QDir& dataFolder, cons
 }
 
 ClassOutbox::~ClassOutbox() {
+    thread_.requestInterruption();
     thread_.quit();
     thread_.wait();
 }

@@ -18,7 +18,8 @@ public:
 
     ClassOutbox(const ClassConfig& config, const QDir& dataFolder, const QString& computer,
                 QObject* parent = nullptr);
-    // Waits for a round under way, which the server's timeouts keep short.
+    // Waits for the sheet under way, which the server's timeouts keep short; the
+    // round's other sheets wait for the next start.
     ~ClassOutbox() override;
 
     void sendSoon();

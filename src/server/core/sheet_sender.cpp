@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 #include <optional>
 
@@ -76,6 +77,8 @@ bool SheetSender::sendUser(const QString& databasePath, std::optional<ServerConn
     const QString file = QFileInfo(databasePath).fileName();
     const QString child = file.left(file.size() - UserFiles::kDatabaseSuffix.size());
     for (const MarkedSheet& sheet : *sheets) {
+        // The program is ending: what is left goes at its next start.
+        if (QThread::currentThread()->isInterruptionRequested()) return false;
         if (const QSqlError error = submit(*server, child, sheet); error.isValid()) {
             round.problem = error.text().trimmed();
             if (!sheetRefused(error)) return false;

@@ -18,7 +18,8 @@ struct MarkedSheet;
 // computer's. A sheet is marked sent in the child's database only after the server
 // has committed it; a resend after a kill between the two is absorbed by the server,
 // which keeps the first copy of an identifier. Each call works on the thread that
-// makes it, with connections of its own.
+// makes it, with connections of its own, and ends early once that thread is asked to
+// stop.
 class SheetSender {
 public:
     SheetSender(ClassConfig config, QDir dataFolder, QString computer);
