@@ -15,8 +15,9 @@ namespace {
 QString waitingNote(const QString& problem) {
     return QCoreApplication::translate(
                "ClassServer",
-               "The class server cannot be reached just now, so your sheets are kept on this "
-               "computer. They will be sent later by themselves.\n\nThe server said: %1")
+               "Your sheets are kept on this computer for now: the class server could not take "
+               "them just now. They will be sent to it later by themselves.\n\nThe server "
+               "said: %1")
         .arg(problem.simplified());
 }
 

@@ -85,9 +85,9 @@ bool SheetSender::sendUser(const QString& databasePath, std::optional<ServerConn
             continue;
         }
         ++round.sent;
-        // Unmarked, it is sent again later, which the server absorbs.
-        if (const Result<void> marked = store.markSent(databasePath, sheet.id); !marked)
-            round.problem = marked.error();
+        // Unmarked (a file locked too long or read-only), it is sent again later, which
+        // the server absorbs.
+        static_cast<void>(store.markSent(databasePath, sheet.id));
     }
     return true;
 }
