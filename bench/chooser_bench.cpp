@@ -24,6 +24,7 @@ class SilentMessages final : public MessageBoxes {
 public:
     void inform(QWidget*, const QString&, const QString&) override {}
     bool confirm(QWidget*, const QString&) override { return true; }
+    void notify(QWidget*, const QString&) override {}
 };
 
 // Every 30th file is a sound file, in the three kinds and in mixed letter case.

@@ -89,6 +89,7 @@ class EndingMessages final : public MessageBoxes {
 public:
     void inform(QWidget*, const QString& text, const QString& = {}) override { end(text); }
     bool confirm(QWidget*, const QString& text) override { end(text); }
+    void notify(QWidget*, const QString& text) override { end(text); }
 
 private:
     [[noreturn]] static void end(const QString& text) {

@@ -33,6 +33,7 @@ class SilentMessages final : public MessageBoxes {
 public:
     void inform(QWidget*, const QString&, const QString&) override {}
     bool confirm(QWidget*, const QString&) override { return true; }
+    void notify(QWidget*, const QString&) override {}
 };
 
 class SilentAudio final : public AudioOutput {

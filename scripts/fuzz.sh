@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(settings_file answer_marking summary_range)
+[ ${#targets[@]} -gt 0 ] || targets=(settings_file answer_marking summary_range class_config)
 
 scripts/install-packages.sh clang libclang-rt-14-dev
 

@@ -7,6 +7,7 @@
 #include "app/group_box_frame_style.h"
 #include "practice/practice_screens.h"
 #include "report/report_module.h"
+#include "server/class_server.h"
 #include "sound/sound_screens.h"
 
 #include <QDir>
@@ -23,5 +24,7 @@ inline QWidget* startBrenlo(AppContext& context) {
     providePracticeScreens(context);
     provideReportScreensFromModule(context);
     provideSoundScreens(context);
-    return context.screens.show(ScreenId::MainMenu);
+    QWidget* menu = context.screens.show(ScreenId::MainMenu);
+    startClassServer(context, menu);
+    return menu;
 }

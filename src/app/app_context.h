@@ -14,6 +14,7 @@
 #include "window_printer.h"
 
 #include <QCoreApplication>
+#include <QObject>
 #include <QDir>
 
 #include <functional>
@@ -35,6 +36,10 @@ public:
     SettingsOwner settingsOwner;
     DatabaseConnections databases;
     std::unique_ptr<MessageBoxes> messages = std::make_unique<QtMessageBoxes>();
+    // The class server's outbox when a class is configured; none otherwise.
+    std::unique_ptr<QObject> classServer;
+    // Called after each sheet stored, so that the outbox sends it.
+    std::function<void()> sheetStored = [] {};
     std::unique_ptr<FileDialogs> fileDialogs = std::make_unique<QtFileDialogs>();
     std::unique_ptr<Clock> clock = std::make_unique<SystemClock>();
     std::unique_ptr<RandomSource> random = std::make_unique<StandardRandomSource>();

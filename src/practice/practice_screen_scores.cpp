@@ -17,6 +17,7 @@
 #include <QUuid>
 
 void PracticeScreen::connectScores() {
+    connect(scores_, &ScoreQueue::stored, this, [this] { context_.sheetStored(); });
     connect(scores_, &ScoreQueue::failed, this, [this](const QString& path, const QString& reason) {
         context_.messages->inform(this,
                                   tr("The score of this sheet could not be saved in \"%1\": %2\n"

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,13 @@ private Q_SLOTS:
             QCOMPARE(boxes.confirm(nullptr, u"Sure?"_s), button == QMessageBox::Ok);
             QCOMPARE(seen, app + u"|Sure?|0|%1"_s.arg(QMessageBox::Ok | QMessageBox::Cancel));
         }
+        // A note returns at once, holds nothing up and goes when it is answered.
+        boxes.notify(nullptr, u"Later"_s);
+        QPointer note = qobject_cast<QMessageBox*>(QApplication::topLevelWidgets().value(0));
+        QVERIFY(note && note->isVisible() && !note->isModal() && note->text() == u"Later"_s);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        note->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(!note);
     }
 };
 

@@ -18,7 +18,7 @@ for file in bin/brenlo-math libexec/brenlo-math/brenlo-math libexec/brenlo-math/
     share/brenlo-math-shipped/sounds/perfect.wav share/applications/brenlo-math.desktop \
     share/icons/hicolor/48x48/apps/brenlo-math.png share/metainfo/org.example.brenlo_math.metainfo.xml \
     share/doc/brenlo-math/copyright bin/brenlo-class share/applications/brenlo-class.desktop \
-    share/man/man1/brenlo-class.1.gz; do
+    share/man/man1/brenlo-class.1.gz share/brenlo-math/class-schema.sql; do
     test -s "$work/root/usr/$file" || { echo "not in the package: /usr/$file"; exit 1; }
 done
 
@@ -35,8 +35,9 @@ for package in libqt6widgets6 libsdl2-mixer-2.0-0 libqt6sql6-sqlite timgm6mb-sou
     grep -qE "(^|, )$package( |,|$)" <<<"$depends" || { echo "not a dependency: $package"; exit 1; }
 done
 
-# Qt's own texts for the translated screens; the menus' and software centres' German.
-[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-translations-l10n ] || { echo "no Recommends"; exit 1; }
+# Qt's own texts for the translated screens, and the PostgreSQL driver only a class's
+# computers load; the menus' and software centres' German.
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-translations-l10n, libqt6sql6-psql" ] || { echo "not recommended as they should be"; exit 1; }
 grep -q '^Comment\[de\]=.' "$work/root/usr/share/applications/brenlo-math.desktop"
 grep -q '<summary xml:lang="de">' "$work/root/usr/share/metainfo/org.example.brenlo_math.metainfo.xml"
 

@@ -3,78 +3,73 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The configuration's table of good and bad files; a refusal names the file.
 class TestClassConfig : public QObject {
     Q_OBJECT
 private slots:
-    void parse_data();
-    void parse();
-    void read();
-};
-
-void TestClassConfig::parse_data() {
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QString>("className");  // empty when there is no configuration
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QString>("error");  // part of the message
-
-    QTest::newRow("empty") << QByteArray() << "" << "" << "";
-    QTest::newRow("only comments") << QByteArray(" # class = 3B\n\n\t\r\n#x") << "" << "" << "";
-    QTest::newRow("service") << QByteArray("class = Class 3B \nservice=it's") << "Class 3B"
-                             << "service='it\\'s'" << "";
-    QTest::newRow("connection")
-        << QByteArray("# ours\r\nclass=3B\r\nconnection = host=db dbname=b sslmode=verify-full\r\n")
-        << "3B" << "host=db dbname=b sslmode=verify-full" << "";
-    QTest::newRow("password quoted inside a value")
-        << QByteArray("class=3B\nconnection=host=db application_name='password=x \\' y'") << "3B"
-        << "host=db application_name='password=x \\' y'" << "";
-    QTest::newRow("unknown key") << QByteArray("class=3B\nhost = db") << "" << ""
-                                 << "line 2: unknown key \"host\"";
-    QTest::newRow("no equals") << QByteArray("\nclass 3B") << "" << "" << "line 2: no \"key";
-    QTest::newRow("empty value") << QByteArray("class =") << "" << "" << "\"class\" has no value";
-    QTest::newRow("second class") << QByteArray("class=a\nclass=b") << "" << ""
-                                  << "line 2: a second \"class\"";
-    QTest::newRow("service and connection")
-        << QByteArray("class=a\nservice=s\nconnection=host=db") << "" << ""
-        << "line 3: a second \"connection\"";
-    QTest::newRow("missing class") << QByteArray("service=s") << "" << "" << "names no \"class\"";
-    QTest::newRow("no server") << QByteArray("class=a") << "" << "" << "no \"service\"";
-    QTest::newRow("password") << QByteArray("class=a\nconnection=host=db password = 'x y'") << ""
-                              << "" << "line 2: a password";
-    QTest::newRow("uri") << QByteArray("class=a\nconnection=postgresql://u:p@db/b") << "" << ""
-                         << "not as a URI";
-    QTest::newRow("open quote") << QByteArray("class=a\nconnection=host='db") << "" << ""
-                                << "not closed";
-    QTest::newRow("keyword alone") << QByteArray("class=a\nconnection=host=db sslmode") << ""
-                                   << "" << "\"sslmode\" in the connection has no \"=\"";
-    QTest::newRow("not UTF-8") << QByteArray("class=\xff") << "" << "" << "not UTF-8";
-}
-
-void TestClassConfig::parse() {
-    QFETCH(QByteArray, text);
-    QFETCH(QString, className);
-    QFETCH(QString, options);
-    QFETCH(QString, error);
-    const auto config = ClassConfigFile::parse(text, QStringLiteral("/etc/class.conf"));
-    QVERIFY2(config.error().contains(error) && config.ok() == error.isEmpty(),
-             qPrintable(config.error()));
-    if (!config) {
-        QVERIFY(config.error().contains(QLatin1String("\"/etc/class.conf\"")));
-    } else {
-        QCOMPARE(config->value_or(ClassConfig{}).className, className);
-        QCOMPARE(config->value_or(ClassConfig{}).connectOptions(), options);
+    void parse_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("className");  // empty when there is no configuration
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("error");  // part of the message
+        const auto good = [](const char* name, const char* text, const char* className,
+                             const char* options) {
+            QTest::newRow(name) << QByteArray(text) << className << options << "";
+        };
+        const auto bad = [](const char* name, const char* text, const char* error) {
+            QTest::newRow(name) << QByteArray(text) << ""
+                                << "" << error;
+        };
+        good("empty", "", "", "");
+        good("only comments", " # class = 3B\n\n\t\r\n#x", "", "");
+        good("service", "class = Class 3B \nservice=it's", "Class 3B", "service='it\\'s'");
+        good("connection", "# ours\r\nclass=3B\r\nconnection = host=db sslmode=verify-full\r\n",
+             "3B", "host=db sslmode=verify-full");
+        good("password inside a quoted value",
+             "class=3B\nconnection=host=db application_name='password=x \\' y'", "3B",
+             "host=db application_name='password=x \\' y'");
+        bad("unknown key", "class=3B\nhost = db", "line 2: unknown key \"host\"");
+        bad("no equals", "\nclass 3B", "line 2: no \"key");
+        bad("empty value", "class =", "\"class\" has no value");
+        bad("second class", "class=a\nclass=b", "line 2: a second \"class\"");
+        bad("service and connection", "class=a\nservice=s\nconnection=host=db",
+            "line 3: a second \"connection\"");
+        bad("missing class", "service=s", "names no \"class\"");
+        bad("no server", "class=a", "no \"service\"");
+        bad("password", "class=a\nconnection=host=db password = 'x y'", "line 2: a password");
+        bad("uri", "class=a\nconnection=postgresql://u:p@db/b", "not as a URI");
+        bad("semicolon in a service", "class=a\nservice=ho;l", "line 2: a semicolon");
+        bad("open quote", "class=a\nconnection=host='db", "not closed");
+        bad("keyword alone", "class=a\nconnection=host=db sslmode",
+            "\"sslmode\" in the connection has no \"=\"");
+        bad("not UTF-8", "class=\xff", "not UTF-8");
     }
-}
 
-void TestClassConfig::read() {
-    QTemporaryDir folder;
-    QVERIFY(!ClassConfigFile::read(folder.filePath(QStringLiteral("missing")))->has_value());
-    QVERIFY(ClassConfigFile::read(folder.path()).error().contains(QLatin1String("not a file")));
-    QFile big(folder.filePath(QStringLiteral("big.conf")));
-    QVERIFY(big.open(QIODevice::WriteOnly));
-    big.write(QByteArray(ClassConfigFile::kMaxBytes, '#') + "\nclass=a\nservice=s");
-    big.close();
-    QVERIFY(ClassConfigFile::read(big.fileName()).error().contains(QLatin1String("longer than")));
-}
+    void parse() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, className);
+        QFETCH(QString, options);
+        QFETCH(QString, error);
+        const auto config = ClassConfigFile::parse(text, "/etc/class.conf");
+        QVERIFY2(config.error().contains(error) && config.ok() == error.isEmpty(),
+                 qPrintable(config.error()));
+        QVERIFY(config || config.error().contains("\"/etc/class.conf\""));
+        const ClassConfig read = config ? config->value_or(ClassConfig{}) : ClassConfig{};
+        QCOMPARE(read.className + read.connectOptions(), className + options);
+    }
+
+    // A missing file is no configuration; a folder or a file too long to be one is refused.
+    void read() {
+        QTemporaryDir folder;
+        QVERIFY(!ClassConfigFile::read(folder.filePath("missing"))->has_value());
+        QVERIFY(ClassConfigFile::read(folder.path()).error().contains("not a file"));
+        QFile big(folder.filePath("big.conf"));
+        QVERIFY(big.open(QIODevice::WriteOnly) &&
+                big.write(QByteArray(ClassConfigFile::kMaxBytes, '#') + "\nclass=a\nservice=s"));
+        big.close();
+        QVERIFY(ClassConfigFile::read(big.fileName()).error().contains("longer than"));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestClassConfig)
 #include "test_class_config.moc"

@@ -23,6 +23,7 @@ public:
         inform(parent, text);
         return answers.isEmpty() || answers.takeFirst();
     }
+    void notify(QWidget* parent, const QString& text) override { inform(parent, text); }
     QStringList texts, titles;
     QList<bool> answers;  // true: OK, false: Cancel
 };

@@ -66,14 +66,15 @@ bool PrivatePgServer::create() {
         return (error_ = hba.errorString()), false;
     hba.close();
     if (!start()) return false;
-    const QString toPostgres = QStringLiteral("host='%1' dbname=postgres user=%2")
-                                   .arg(folder_.path(), superuser_);
+    const QString toPostgres =
+        QStringLiteral("host='%1' dbname=postgres user=%2").arg(folder_.path(), superuser_);
     const auto client = [this](const QString& connection, const QStringList& arguments) {
         if (!runPsql(connection, arguments).isNull()) return true;
         error_ = psqlError_;
         return false;
     };
-    return client(toPostgres, {QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + kDatabase}) &&
+    return client(toPostgres,
+                  {QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + kDatabase}) &&
            client(connection(superuser_),
                   {QStringLiteral("-f"), QStringLiteral(BRENLO_CLASS_SCHEMA)}) &&
            client(connection(superuser_), {QStringLiteral("-c"), roleStatements()});
@@ -84,17 +85,17 @@ bool PrivatePgServer::start() {
         QStringLiteral("-c listen_addresses='' -c unix_socket_directories='%1' -c fsync=off")
             .arg(folder_.path());
     return run(kBin + QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), folder_.filePath(QStringLiteral("data")), QStringLiteral("-l"),
-                folder_.filePath(QStringLiteral("server.log")), QStringLiteral("-o"), options,
-                QStringLiteral("-w"), QStringLiteral("start")});
+               {QStringLiteral("-D"), folder_.filePath(QStringLiteral("data")),
+                QStringLiteral("-l"), folder_.filePath(QStringLiteral("server.log")),
+                QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start")});
 }
 
 bool PrivatePgServer::stop() {
     const QString data = folder_.filePath(QStringLiteral("data"));
     if (!QFile::exists(data + QStringLiteral("/postmaster.pid"))) return true;
-    return run(kBin + QStringLiteral("pg_ctl"), {QStringLiteral("-D"), data, QStringLiteral("-m"),
-                                                 QStringLiteral("immediate"), QStringLiteral("-w"),
-                                                 QStringLiteral("stop")});
+    return run(kBin + QStringLiteral("pg_ctl"),
+               {QStringLiteral("-D"), data, QStringLiteral("-m"), QStringLiteral("immediate"),
+                QStringLiteral("-w"), QStringLiteral("stop")});
 }
 
 QString PrivatePgServer::connection(const QString& role) const {
@@ -103,6 +104,15 @@ QString PrivatePgServer::connection(const QString& role) const {
 
 QString PrivatePgServer::psql(const QString& sql, const QString& role) const {
     return runPsql(connection(role.isEmpty() ? superuser_ : role), {QStringLiteral("-c"), sql});
+}
+
+std::unique_ptr<QProcess> PrivatePgServer::startPsql(const QString& sql) const {
+    auto process = std::make_unique<QProcess>();
+    process->start(kBin + QStringLiteral("psql"),
+                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
+                    connection(superuser_), QStringLiteral("-c"), sql});
+    process->waitForStarted();
+    return process;
 }
 
 QString PrivatePgServer::runPsql(const QString& connection, const QStringList& arguments) const {
@@ -120,8 +130,7 @@ QString PrivatePgServer::runPsql(const QString& connection, const QStringList& a
     return output.isNull() ? QStringLiteral("") : output;
 }
 
-bool PrivatePgServer::run(const QString& program, const QStringList& arguments,
-                          bool asServer) {
+bool PrivatePgServer::run(const QString& program, const QStringList& arguments, bool asServer) {
     const QStringList command =
         asServer ? asServerUser(program, arguments) : QStringList{program} + arguments;
     QProcess process;

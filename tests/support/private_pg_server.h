@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 // A PostgreSQL server of the test's own: a fresh cluster in a temporary folder,
 // listening only on a Unix socket there, with the shipped class schema applied and
@@ -36,6 +39,8 @@ public:
     // output, or a null string when psql failed (the error in lastError()).
     QString psql(const QString& sql, const QString& role = {}) const;
     QString lastPsqlError() const { return psqlError_; }
+    // Runs `sql` as the superuser in the background until the process goes.
+    std::unique_ptr<QProcess> startPsql(const QString& sql) const;
 
 private:
     // Runs a server program, as the server's user unless `asServer` is false.

@@ -49,6 +49,7 @@ void ScoreQueue::storeQueued() {
     QList<std::pair<QString, QString>> failures;
     QStringList failedPaths;
     bool waiting = false;
+    bool storedAny = false;
     for (qsizetype i = 0; i < queue_.size();) {
         const Queued& queued = queue_[i];
         if (failedPaths.contains(queued.path)) {
@@ -58,6 +59,7 @@ void ScoreQueue::storeQueued() {
         const Result<bool> stored = ScoreStore(connections_).tryStore(queued.path, queued.sheet);
         if (stored && *stored) {
             queue_.removeAt(i);
+            storedAny = true;
             continue;
         }
         waiting = stored && keepWaiting();
@@ -75,6 +77,7 @@ void ScoreQueue::storeQueued() {
         retry_.stop();
         lockedSince_ = QDateTime();
     }
+    if (storedAny) emit stored();
     for (const auto& [path, reason] : failures) emit failed(path, reason);
 }
 

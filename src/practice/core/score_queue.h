@@ -28,6 +28,8 @@ public:
     void storeBeforeEnd();
 
 signals:
+    // Sheets were stored.
+    void stored();
     // Records for the database could not be stored and stay queued; once per database
     // and try.
     void failed(const QString& databasePath, const QString& reason);

@@ -42,6 +42,12 @@ inline const QString kColumns = QStringList{kSheet,
                                     .join(QStringLiteral(", "));
 }  // namespace AnswerTable
 
+// The table `class_sent`: the identifiers of the sheets a class server has taken.
+namespace SentTable {
+inline const QString kName = QStringLiteral("class_sent");
+inline const QString kSheet = QStringLiteral("sheet");
+}  // namespace SentTable
+
 // Stored text, never translated.
 inline const QString kOrdinaryRound = QStringLiteral("ordinary");
 inline const QString kMistakesRound = QStringLiteral("mistakes");

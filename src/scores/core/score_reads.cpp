@@ -1,6 +1,7 @@
 #include "score_store.h"
 
 #include "date_texts.h"
+#include "score_schema.h"
 #include "score_vocabulary.h"
 
 #include "app/core/database_connections.h"
@@ -164,4 +165,22 @@ Result<QList<StoredAnswer>> ScoreStore::answers(const QString& databasePath,
                                  " ORDER BY %3, rowid")
                       .arg(AnswerTable::kColumns, AnswerTable::kName, kDate, kCategory),
                   {sdateText(first), sdateText(last), category, category}, answerAt);
+}
+
+Result<QList<MarkedSheet>> ScoreStore::unsentSheets(const QString& databasePath) {
+    const Result<QList<StoredAnswer>> rows = select(
+        databasePath,
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 NOT IN (SELECT %4 FROM %5) AND NOT (%6)"
+                       " ORDER BY %3, %7")
+            .arg(AnswerTable::kColumns, AnswerTable::kName, AnswerTable::kSheet, SentTable::kSheet,
+                 SentTable::kName, incompleteCondition(), AnswerTable::kPlace),
+        {}, answerAt);
+    if (!rows) return Failure{rows.error()};
+    QList<MarkedSheet> sheets;
+    for (const StoredAnswer& row : *rows) {
+        if (sheets.isEmpty() || sheets.last().id != row.sheet)
+            sheets.append({row.sheet, row.record, {}});
+        sheets.last().answers.append(row.answer);
+    }
+    return sheets;
 }

@@ -18,7 +18,7 @@ using namespace ScoreTable;
 
 // Raised whenever the schema changes, so that files made by earlier builds are
 // brought up to date on open.
-constexpr int kSchemaVersion = 4;
+constexpr int kSchemaVersion = 6;
 
 // The summary reads one category over a range of days level by level: one range
 // scan per level, in the order its grouping needs, that never visits the table.
@@ -56,6 +56,13 @@ QStringList answerStatements() {
     };
 }
 
+// The sheets the class server has taken, so that each is sent once; a database that
+// is not a class's has it empty.
+QString sentStatement() {
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2 TEXT PRIMARY KEY)")
+        .arg(SentTable::kName, SentTable::kSheet);
+}
+
 // Text columns compare without regard to case, as the summary's "like" tests expect.
 QStringList schemaStatements() {
     return QStringList{
@@ -67,7 +74,7 @@ QStringList schemaStatements() {
                summaryIndexStatement(),
                incompleteIndexStatement(),
            } +
-           answerStatements();
+           answerStatements() + QStringList{sentStatement()};
 }
 
 bool runStatements(QSqlQuery& query, const QStringList& statements) {
@@ -142,8 +149,8 @@ Result<void> checkScoreDatabase(const QString& path) {
 }
 
 // The summary index took its present form in version 2, the index of incomplete
-// records came in 3, the answers in 4. A file restored or copied without the answers
-// gets them whatever its version says.
+// records came in 3, the answers in 4, the sheets sent to a class server in 6. A file
+// restored or copied without the answers gets them whatever its version says.
 Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
@@ -162,6 +169,7 @@ Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
              query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
              query.exec(incompleteIndexStatement()));
         return indexes && runStatements(query, answerStatements()) &&
+               (from >= 6 || query.exec(sentStatement())) &&
                query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     });
 }

@@ -119,3 +119,15 @@ Result<bool> ScoreStore::insert(const QString& databasePath, const MarkedSheet& 
     if (locks == Locks::GiveUp && isLockError(error)) return false;
     return Failure{error.text()};
 }
+
+// Short, so that it never holds a store up for long.
+Result<void> ScoreStore::markSent(const QString& databasePath, const QString& sheet) {
+    const Result<DatabaseConnection> opened = open(databasePath);
+    if (!opened) return Failure{opened.error()};
+    QSqlQuery mark(opened->database());
+    mark.prepare(QStringLiteral("INSERT OR IGNORE INTO %1 (%2) VALUES (?)")
+                     .arg(SentTable::kName, SentTable::kSheet));
+    mark.addBindValue(sheet);
+    if (!mark.exec()) return Failure{mark.lastError().text()};
+    return {};
+}

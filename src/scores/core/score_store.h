@@ -65,6 +65,13 @@ public:
                                                   const QString& category, QDate first,
                                                   QDate last, int recent);
 
+    // The sheets with answers that are not marked sent to the class server, their
+    // answers in place order, leaving out those the clean-up of incomplete records
+    // would delete.
+    Result<QList<MarkedSheet>> unsentSheets(const QString& databasePath);
+    // Marks a sheet the class server has taken; marking it again changes nothing.
+    Result<void> markSent(const QString& databasePath, const QString& sheet);
+
     // Deletes, in every category, the records that lack a speed, a date or a
     // level, and those whose level is "test" in any letter case, with their answers.
     Result<void> removeIncomplete(const QString& databasePath);

@@ -30,18 +30,18 @@ std::optional<QString> valueProblem(const QString& key, const QString& value,
                                     const ClassConfig& config) {
     if (value.isEmpty()) return tr("\"%1\" has no value").arg(key);
     if (key == QLatin1String("class"))
-        return config.className.isEmpty() ? std::nullopt
-                                          : std::optional(tr("a second \"class\""));
+        return config.className.isEmpty() ? std::nullopt : std::optional(tr("a second \"class\""));
     if (!config.service.isEmpty() || !config.connection.isEmpty())
         return tr("a second \"%1\" (give either \"service\" or \"connection\", once)").arg(key);
     if (key == QLatin1String("connection")) return ConnectionString::problem(value);
-    return std::nullopt;
+    return ConnectionString::problem(ConnectionString::pair(key, value));
 }
 
 }  // namespace
 
 QString ClassConfig::connectOptions() const {
-    return service.isEmpty() ? connection : ConnectionString::pair(QStringLiteral("service"), service);
+    return service.isEmpty() ? connection
+                             : ConnectionString::pair(QStringLiteral("service"), service);
 }
 
 QString ClassConfigFile::locate(const QString& relativePath) {

@@ -38,8 +38,7 @@ Pair readPair(const QString& text, qsizetype& at) {
             break;
         }
     }
-    if (quoted && at >= text.size())
-        pair.problem = tr("a quote in the connection is not closed");
+    if (quoted && at >= text.size()) pair.problem = tr("a quote in the connection is not closed");
     ++at;
     return pair;
 }
@@ -50,14 +49,15 @@ std::optional<QString> ConnectionString::problem(const QString& text) {
     if (text.contains(QLatin1String("://")))
         return tr("write the connection as \"keyword=value\" pairs, not as a URI");
     if (text.contains(QLatin1Char(';')))
-        return tr("a semicolon in the connection, which Qt's driver reads as a space");
+        return tr("a semicolon, which Qt's driver reads as a space");
     qsizetype at = 0;
     for (skipBlanks(text, at); at < text.size(); skipBlanks(text, at)) {
         const Pair pair = readPair(text, at);
         if (pair.problem) return pair.problem;
         if (pair.keyword == QLatin1String("password"))
-            return tr("a password in the connection; passwords belong in ~/.pgpass or the "
-                      "service file");
+            return tr(
+                "a password in the connection; passwords belong in ~/.pgpass or the "
+                "service file");
     }
     return std::nullopt;
 }

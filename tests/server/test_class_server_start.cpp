@@ -1,0 +1,90 @@
+#include "server/class_server.h"
+#include "server/core/class_outbox.h"
+#include "support/class_sheets.h"
+#include "support/private_pg_server.h"
+#include "support/test_app.h"
+
+#include <QSignalSpy>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The program's start with and without a class configuration, against a real server.
+class TestClassServerStart : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", config_.filePath(u"system"_s).toLocal8Bit());
+        QDir(config_.path()).mkpath(u"brenlo-math"_s);
+    }
+
+    void configuration_data() {
+        QTest::addColumn<QByteArray>("text");  // none: no file
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none") << QByteArray() << "";
+        QTest::newRow("only a comment") << QByteArray("# class = 3B\n") << "";
+        QTest::newRow("malformed") << QByteArray("class = 3B\nhost = db\n")
+                                   << "class.conf\" cannot be used: line 2: unknown key";
+    }
+    // Without a configuration nothing runs; one that cannot be used is named once.
+    void configuration() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, message);
+        writeConfig(text);
+        TestApp app(u"Guest"_s);
+        start(app);
+        QCOMPARE(app.context.classServer, nullptr);
+        QCOMPARE(app.messages->texts.size(), int(!message.isEmpty()));
+        QVERIFY(app.messages->texts.value(0).contains(message));
+    }
+
+    // Down at start and at a store: said once; once up, every sheet arrives once.
+    void serverDownThenUp() {
+        PrivatePgServer server;
+        QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
+        writeConfig("class = 3B\nconnection = " +
+                    server.connection(PrivatePgServer::kComputerA).toUtf8());
+        QVERIFY(server.stop());
+        TestApp app(u"Guest"_s);
+        QVERIFY(ScoreStore(app.context.databases)
+                    .store(app.folder.path(u"Guest.mdb"_s), classSheet(1)));
+        start(app);
+        QTRY_VERIFY(app.context.classServer);
+        QSignalSpy rounds(qobject_cast<ClassOutbox*>(app.context.classServer.get()),
+                          &ClassOutbox::roundEnded);
+        QTRY_COMPARE(app.messages->texts.size(), 1);
+        QVERIFY(app.messages->texts[0].contains(u"kept on this computer"_s));
+        QWidget* screen = app.open(PracticeKind::AdditionSubtraction);
+        const qsizetype before = rounds.size();
+        app.click(screen, u"Command3"_s);
+        QTRY_COMPARE(rounds.size(), before + 1);
+        QVERIFY(server.start());
+        app.click(screen, u"Command1"_s);
+        app.click(screen, u"Command3"_s);
+        QTRY_COMPARE(
+            server.psql(u"SELECT count(DISTINCT id) || ' ' || count(*) || ' ' ||"
+                        " min(child) FROM brenlo.sheet JOIN brenlo.answer ON sheet = id"_s),
+            u"3 54 Guest"_s);
+        QCOMPARE(app.messages->texts.filter(u"kept on this computer"_s).size(), 1);
+    }
+
+private:
+    void writeConfig(const QByteArray& text) {
+        const QString path = config_.filePath(u"brenlo-math/class.conf"_s);
+        QFile::remove(path);
+        QFile file(path);
+        if (!text.isEmpty()) QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+    }
+    // As the program starts: the class server after the main menu's first paint.
+    static void start(TestApp& app) {
+        QWidget* menu = app.show(ScreenId::MainMenu);
+        startClassServer(app.context, menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QTest::qWait(50);
+    }
+
+    QTemporaryDir config_;
+};
+
+QTEST_MAIN(TestClassServerStart)
+#include "test_class_server_start.moc"

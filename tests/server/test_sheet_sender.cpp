@@ -1,0 +1,252 @@
+#include "server/core/class_outbox.h"
+#include "server/core/sheet_sender.h"
+#include "support/class_sheets.h"
+#include "support/private_pg_server.h"
+#include "support/test_data_folder.h"
+
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+using Server = PrivatePgServer;
+enum class Fault { Down, WrongPassword, Slow, Dropped };
+
+// What was sent, which no role may change.
+const QString kSent = QStringLiteral(
+    "SELECT concat_ws(' ', child, score, sent_by, count(*)) FROM"
+    " brenlo.sheet JOIN brenlo.answer ON sheet = id GROUP BY id");
+const QString kEndOthers = QStringLiteral(
+    "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE backend_type ="
+    " 'client backend' AND pid <> pg_backend_pid() AND %1");
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Fault)
+
+// The sender against a private server: the sheets go with their answers, once, through
+// the faults and kills, and the roles may do only what they must.
+class TestSheetSender : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Server> server_;
+    std::unique_ptr<TestDataFolder> folder_;
+    DatabaseConnections connections_;
+    QStringList sent_;  // "<id>/18" of every sheet that must arrive
+    QTemporaryFile passwords_;
+
+    SheetSender::Round send(const QString& role = Server::kComputerA) {
+        return SheetSender({"3B", {}, server_->connection(role)}, folder_->dir(), "pc-1").sendAll();
+    }
+    void store(const QString& user, const MarkedSheet& sheet, bool arrives = true) {
+        const QString path = folder_->path(user + QStringLiteral(".mdb"));
+        if (!QFile::exists(path)) folder_->makeUserDatabase(user);
+        QVERIFY(ScoreStore(connections_).store(path, sheet));
+        if (arrives) sent_ << sheet.id + QStringLiteral("/18");
+    }
+    void storeMany(int count) {
+        for (int i = 0; i < count; ++i) store(i % 2 ? "Bob" : "Ann", classSheet(i));
+    }
+    // Every sheet that must arrive is on the server once with its 18 answers, and no other.
+    void verifyArrivedOnce() {
+        sent_.sort();
+        QCOMPARE(server_->psql("SELECT string_agg(id || '/' || n, ' ' ORDER BY id::text) FROM"
+                               " (SELECT id, count(place) AS n FROM brenlo.sheet LEFT JOIN"
+                               " brenlo.answer ON sheet = id GROUP BY id) s"),
+                 sent_.join(u' '));
+        QCOMPARE(send().sent, 0);
+    }
+    void writePassword(const QByteArray& password) {
+        passwords_.resize(0);
+        passwords_.write("*:*:*:*:" + password + "\n");
+        passwords_.flush();
+    }
+    QProcess* startChild() {
+        auto* child = new QProcess(this);
+        child->start(SHEET_SENDER_CHILD,
+                     {folder_->dir().path(), server_->connection(Server::kComputerA), "3B"});
+        return child;
+    }
+
+private slots:
+    void initTestCase() {
+        server_ = std::make_unique<Server>();
+        QVERIFY2(server_->error().isEmpty(), qPrintable(server_->error()));
+        QVERIFY(passwords_.open());
+        qputenv("PGPASSFILE", passwords_.fileName().toLocal8Bit());
+    }
+    void init() {
+        folder_ = std::make_unique<TestDataFolder>();
+        sent_.clear();
+        QVERIFY(!server_->psql("TRUNCATE brenlo.answer, brenlo.sheet").isNull());
+    }
+
+    void arriveWithAnswers() {
+        const MarkedSheet sheet = classSheet(4);
+        store("Ann", sheet);
+        storeMany(3);
+        const SheetSender::Round round = send();
+        QVERIFY2(round.problem.isEmpty() && round.sent == 4, qPrintable(round.problem));
+        verifyArrivedOnce();
+        QString expected =
+            "3B|Ann|pc-1|2026-12-01|Minus and Plus Practice program|Easy|10|4|"
+            "ordinary|computer_a|";
+        for (const AnswerRecord& a : sheet.answers)
+            expected += QStringLiteral(" %1:%2%3%4=%5:%6:%7:%8")
+                            .arg(a.place)
+                            .arg(a.left)
+                            .arg(a.operation)
+                            .arg(a.right)
+                            .arg(a.expected, a.typed, a.markedRight ? "t" : "f",
+                                 a.changedSeconds ? QString::number(*a.changedSeconds) : "");
+        QCOMPARE(server_->psql("SELECT concat_ws('|', class_name, child, computer, sdate, category,"
+                               " level, speed, score, round, sent_by, string_agg(format("
+                               " ' %s:%s%s%s=%s:%s:%s:%s', place, left_operand, operation,"
+                               " right_operand, expected, typed, marked_right, changed_s), ''"
+                               " ORDER BY place)) FROM brenlo.sheet JOIN brenlo.answer ON"
+                               " sheet = id WHERE id = '" +
+                               sheet.id + "' GROUP BY id"),
+                 expected);
+    }
+
+    void privileges_data() {
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("sql");     // %1: the sheet sent
+        QTest::addColumn<QString>("output");  // null when refused
+        const QString pc = Server::kComputerB, teacher = Server::kTeacher,
+                      submit =
+                          "SELECT brenlo.submit_sheet('%1', '3B', 'Bob', 'pc-2', '2026-12-01',"
+                          " 'c', 'l', 's', 0::smallint, 'r', '[]')";
+        QTest::newRow("computer reads sheets") << pc << "TABLE brenlo.sheet" << QString();
+        QTest::newRow("computer reads answers") << pc << "TABLE brenlo.answer" << QString();
+        QTest::newRow("computer inserts")
+            << pc << "INSERT INTO brenlo.sheet (id) VALUES ('%1')" << QString();
+        QTest::newRow("computer changes") << pc << "UPDATE brenlo.sheet SET score = 0" << QString();
+        QTest::newRow("computer deletes") << pc << "DELETE FROM brenlo.answer" << QString();
+        QTest::newRow("another computer resends") << pc << submit << "f";
+        QTest::newRow("teacher submits") << teacher << submit << QString();
+        QTest::newRow("teacher changes") << teacher << "DELETE FROM brenlo.answer" << QString();
+        QTest::newRow("teacher reads") << teacher << kSent << "Ann 5 computer_a 18";
+    }
+    // The computers may only add sheets, and a sheet sent stays as it was whoever sends
+    // its identifier again; the teacher may only read.
+    void privileges() {
+        QFETCH(QString, role);
+        QFETCH(QString, sql);
+        QFETCH(QString, output);
+        const MarkedSheet sheet = classSheet(5);
+        store("Ann", sheet);
+        QCOMPARE(send().sent, 1);
+        const QString got = server_->psql(sql.arg(sheet.id), role);
+        QCOMPARE(got.isNull() ? "refused" : got, output.isNull() ? "refused" : output);
+        QCOMPARE(server_->lastPsqlError().contains("permission denied"), output.isNull());
+        QCOMPARE(server_->psql(kSent), QStringLiteral("Ann 5 computer_a 18"));
+    }
+
+    void faults_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::newRow("down") << Fault::Down;
+        QTest::newRow("wrong password") << Fault::WrongPassword;
+        QTest::newRow("slow") << Fault::Slow;
+        QTest::newRow("dropped mid-send") << Fault::Dropped;
+    }
+    // Nothing arrives while the fault lasts and the sender says why; then all arrive once.
+    void faults() {
+        QFETCH(Fault, fault);
+        const QString role =
+            fault == Fault::WrongPassword ? Server::kPasswordComputer : Server::kComputerA;
+        std::unique_ptr<QProcess> holder, dropper;
+        writePassword("wrong");
+        if (fault == Fault::Down) QVERIFY(server_->stop());
+        if (fault == Fault::Slow || fault == Fault::Dropped) {
+            holder = server_->startPsql("BEGIN; LOCK brenlo.sheet; SELECT pg_sleep(60)");
+            QTRY_COMPARE(server_->psql("SELECT count(*) FROM pg_locks WHERE granted AND"
+                                       " relation = 'brenlo.sheet'::regclass"),
+                         QStringLiteral("1"));
+        }
+        if (fault == Fault::Dropped)
+            dropper = server_->startPsql("SELECT pg_sleep(1);" +
+                                         kEndOthers.arg("usename = '" + role + "'"));
+        storeMany(2);
+        const SheetSender::Round during = send(role);
+        QVERIFY(during.sent == 0 && !during.problem.isEmpty());
+        if (fault == Fault::Down) QVERIFY(server_->start());
+        QVERIFY(!server_->psql(kEndOthers.arg("query LIKE '%pg_sleep(60)%'")).isNull());
+        writePassword(Server::kPassword.toUtf8());
+        QCOMPARE(send(role).sent, 2);
+        verifyArrivedOnce();
+    }
+
+    // What the clean-up deletes first is never sent; a sheet the server refuses for what
+    // it holds stays here, said, and the rest go.
+    void sheetsThatStayHere() {
+        MarkedSheet test = classSheet(1), refused = classSheet(2);
+        test.record.level = "test";
+        refused.record.score = 19;
+        store("Ann", classSheet(3, QDate(2026, 11, 30)), false);
+        store("Ann", test, false);
+        store("Ann", refused, false);
+        store("Ann", classSheet(4));
+        QVERIFY(
+            ScoreStore(connections_)
+                .removeDays(folder_->path("Ann.mdb"), QDate(2026, 11, 30), QDate(2026, 11, 30)));
+        const SheetSender::Round round = send();
+        QCOMPARE(round.sent, 1);
+        QVERIFY2(round.problem.contains("check constraint"), qPrintable(round.problem));
+        verifyArrivedOnce();
+    }
+
+    // An outbox that goes mid-round ends after the sheet under way; the next sends the rest.
+    void outboxEndsMidRound() {
+        storeMany(200);
+        auto outbox = std::make_unique<ClassOutbox>(
+            ClassConfig{"3B", {}, server_->connection(Server::kComputerA)}, folder_->dir(), "pc-1");
+        outbox->sendSoon();
+        QTRY_VERIFY(server_->psql("SELECT count(*) FROM brenlo.sheet").toInt() > 0);
+        outbox.reset();
+        QVERIFY(server_->psql("SELECT count(*) FROM brenlo.sheet").toInt() < 200);
+        send();
+        verifyArrivedOnce();
+    }
+
+    // Killed once the server has committed a sheet while the child's database is locked,
+    // so that it cannot be marked: the next round sends it again, and it stays one.
+    void killedBetweenCommitAndMark() {
+        storeMany(4);
+        DatabaseConnections lockers;
+        const Result<DatabaseConnection> lock = lockers.open(folder_->path("Ann.mdb"));
+        QVERIFY(lock && QSqlQuery(lock->database()).exec("BEGIN IMMEDIATE"));
+        QProcess* child = startChild();
+        QTRY_COMPARE(server_->psql("SELECT count(*) FROM brenlo.sheet"), QStringLiteral("1"));
+        child->kill();  // SIGKILL
+        QVERIFY(child->waitForFinished());
+        QVERIFY(QSqlQuery(lock->database()).exec("ROLLBACK"));
+        QCOMPARE(send().sent, 4);
+        verifyArrivedOnce();
+    }
+
+    // Killed at random moments, round after round: nothing is lost and nothing doubled.
+    void killedAtRandom() {
+        storeMany(150);
+        const quint32 seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        for (int kill = 0; kill < 12; ++kill) {
+            QProcess* child = startChild();
+            QVERIFY(child->waitForStarted());
+            QTest::qWait(int(random.bounded(150)));
+            child->kill();  // SIGKILL, unless it has ended
+            child->waitForFinished();
+            QCOMPARE(child->state(), QProcess::NotRunning);
+        }
+        qInfo("seed %u, %s of 150 sheets sent before the last round", seed,
+              qPrintable(server_->psql("SELECT count(*) FROM brenlo.sheet")));
+        send();
+        verifyArrivedOnce();
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetSender)
+#include "test_sheet_sender.moc"
