@@ -171,6 +171,16 @@
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
+
+The server said: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConnectionString</name>
@@ -179,11 +189,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a semicolon in the connection, which Qt&apos;s driver reads as a space</source>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
