@@ -1215,20 +1215,17 @@ Hier ist stattdessen ein normales Blatt.</translation>
         <translation>Datenbank wird aufgeräumt</translation>
     </message>
     <message>
-        <source>Do you really want to clean up database from </source>
-        <translation>Die Datenbank wirklich aufräumen, vom </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> bis </translation>
-    </message>
-    <message>
         <source>No record was deleted from &quot;%1&quot;: %2</source>
         <translation>Aus „%1“ wurde kein Eintrag gelöscht: %2</translation>
     </message>
     <message>
         <source>Records deleted !</source>
         <translation>Einträge gelöscht!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clean up database from %1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

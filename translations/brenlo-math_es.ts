@@ -1215,20 +1215,17 @@ Aquí tienes una hoja normal.</translation>
         <translation>Borrar registros</translation>
     </message>
     <message>
-        <source>Do you really want to clean up database from </source>
-        <translation>¿Seguro que quieres borrar los registros del </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> al </translation>
-    </message>
-    <message>
         <source>No record was deleted from &quot;%1&quot;: %2</source>
         <translation>No se borró ningún registro de &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Records deleted !</source>
         <translation>¡Registros borrados!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clean up database from %1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1215,20 +1215,17 @@ Voici une fiche normale à la place.</translation>
         <translation>Nettoyage de la base</translation>
     </message>
     <message>
-        <source>Do you really want to clean up database from </source>
-        <translation>Voulez-vous vraiment nettoyer la base du </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> au </translation>
-    </message>
-    <message>
         <source>No record was deleted from &quot;%1&quot;: %2</source>
         <translation>Aucune donnée n&apos;a été supprimée de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Records deleted !</source>
         <translation>Données supprimées&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clean up database from %1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

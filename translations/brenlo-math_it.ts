@@ -1215,20 +1215,17 @@ Ecco invece una scheda normale.</translation>
         <translation>Pulizia del database</translation>
     </message>
     <message>
-        <source>Do you really want to clean up database from </source>
-        <translation>Vuoi davvero pulire il database dal </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> al </translation>
-    </message>
-    <message>
         <source>No record was deleted from &quot;%1&quot;: %2</source>
         <translation>Nessun dato è stato eliminato da &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Records deleted !</source>
         <translation>Dati eliminati!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clean up database from %1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

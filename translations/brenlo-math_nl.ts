@@ -1215,20 +1215,17 @@ Hier is daarom een gewoon blad.</translation>
         <translation>Database opschonen</translation>
     </message>
     <message>
-        <source>Do you really want to clean up database from </source>
-        <translation>Wil je de database echt opschonen van </translation>
-    </message>
-    <message>
-        <source> to </source>
-        <translation> t/m </translation>
-    </message>
-    <message>
         <source>No record was deleted from &quot;%1&quot;: %2</source>
         <translation>Er zijn geen gegevens verwijderd uit &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Records deleted !</source>
         <translation>Gegevens verwijderd!</translation>
+    </message>
+    <message>
+        <source>Do you really want to clean up database from %1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -175,11 +175,10 @@ void ScoringSummary::cleanUp() {
     const std::optional<DayRange> range = typedRange();
     if (!range) return;
     title_->setText(tr("Cleaning Database"));
-    if (context_.messages->confirm(this, tr("Do you really want to clean up "
-                                            "database from ") +
-                                             startDate_->text() +
-                                             //: Between the two dates of the range.
-                                             tr(" to ") + endDate_->text())) {
+    //: %1 and %2 are the first and the last day of the range, as typed.
+    if (context_.messages->confirm(
+            this, tr("Do you really want to clean up database from %1 to %2")
+                      .arg(startDate_->text(), endDate_->text()))) {
         if (const Result<void> removed = ScoreStore(context_.databases)
                                              .removeDays(databasePath(), range->first, range->last);
             !removed)

@@ -139,7 +139,7 @@ bool SoundSetupScreen::takePath(int row, const QString& path) {
                               tr("A sound path that %1 cannot be kept in the settings file \"%2\"; "
                                  "the sound for \"%3\" stays as it was.")
                                   .arg(taken.error(), context_.settingsOwner.file().path(),
-                                       QString::fromLatin1(kRows[row].award)));
+                                       tr(kRows[row].award)));
     return false;
 }
 
