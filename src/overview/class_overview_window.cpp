@@ -59,7 +59,7 @@ ClassOverviewWindow::ClassOverviewWindow(OverviewSeams seams, const QString& cla
     layout->addLayout(buildDays());
     layout->addLayout(buildTables(), 1);
     layout->addLayout(buildButtons());
-    fill(overviewTables({}, QLocale()));
+    fill({});
     resize(780, 560);
 }
 
@@ -131,11 +131,12 @@ void ClassOverviewWindow::showFigures() {
     if (!days) return seams_.messages.inform(this, days.error());
     const Result<ClassFigures> figures = read_(*days, today);
     if (!figures) return seams_.messages.inform(this, figures.error());
-    fill(overviewTables(*figures, QLocale()));
+    fill(*figures);
 }
 
-void ClassOverviewWindow::fill(const QList<TextTable>& tables) {
-    shown_ = tables;
+void ClassOverviewWindow::fill(const ClassFigures& figures) {
+    shown_ = figures;
+    const QList<TextTable> tables = overviewTables(figures, TablesFor::Screen);
     for (int i = 0; i < tables_.size(); ++i) {
         const TextTable& text = tables[i];
         QTableWidget* table = tables_[i];
@@ -160,7 +161,7 @@ void ClassOverviewWindow::saveCsv() {
     const QString path = seams_.fileDialogs.saveFileName(this, tr("Save the overview as CSV"),
                                                          suggested, tr("Spreadsheet files (*.csv)"));
     if (path.isEmpty()) return;
-    const Result<void> saved = writeFileAtomically(path, overviewCsv(shown_));
+    const Result<void> saved = writeFileAtomically(path, overviewCsv(overviewTables(shown_, TablesFor::File)));
     if (!saved)
         seams_.messages.inform(
             this, tr("The overview was not saved as \"%1\": %2").arg(path, saved.error()));

@@ -44,7 +44,7 @@ private:
     QLayout* buildDays();
     QLayout* buildTables();
     QLayout* buildButtons();
-    void fill(const QList<TextTable>& tables);
+    void fill(const ClassFigures& figures);
     void saveCsv();
 
     OverviewSeams seams_;
@@ -53,5 +53,5 @@ private:
     QLineEdit* firstDay_ = nullptr;
     QLineEdit* lastDay_ = nullptr;
     QList<QTableWidget*> tables_;
-    QList<TextTable> shown_;
+    ClassFigures shown_;
 };

@@ -169,7 +169,8 @@ void TestClassOverview::refused() {
     QCOMPARE(rowsOf(window.get(), "childrenTable"), QStringList());
 }
 
-// Every table a screen reader names, with its header; the CSV holds what they show.
+// Every table a screen reader names, with its header; the CSV holds what they show,
+// in words and forms that do not follow the display language.
 void TestClassOverview::savedAndPrinted() {
     const auto window = open(server_->connection(Server::kTeacher));
     window->showFigures();
@@ -182,8 +183,8 @@ void TestClassOverview::savedAndPrinted() {
     QFile saved(dialogs_.answer);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(),
-             "Children\r\nChild,Sheets this week,Last day practised\r\nAnn,2,12/4/2026\r\n"
-             "Bob,1,12/2/2026\r\nCleo,0,11/20/2026\r\n\r\nAverage scores\r\n"
+             "Children\r\nChild,Sheets this week,Last day practised\r\nAnn,2,2026-12-04\r\n"
+             "Bob,1,2026-12-02\r\nCleo,0,2026-11-20\r\n\r\nAverage scores\r\n"
              "Category,Level,Sheets,Average score,Of a full sheet\r\nAdd,Easy,2,15.0,83%\r\n"
              "Add,Normal,1,16.0,89%\r\n\r\nFacts missed most\r\nProblem,Right answer,Times "
              "missed,Children who missed it,Typical wrong answer\r\n7 + 5,12,3,2,13\r\n"

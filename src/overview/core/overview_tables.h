@@ -3,7 +3,6 @@
 #include "class_figures.h"
 
 #include <QList>
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,13 +13,13 @@ struct TextTable {
     QList<QStringList> rows;
 };
 
-// Days as the date label form; numbers in `locale`; stored texts as stored.
-TextTable childrenTable(const QList<ChildWeek>& children, const QLocale& locale);
-TextTable averagesTable(const QList<LevelAverage>& averages, const QLocale& locale);
-TextTable missesTable(const QList<ClassMiss>& misses, const QLocale& locale);
+// Who reads the tables: the window, in the screen's language and locale with the
+// stored words translated for display; or a file, which never depends on the
+// display language: English titles, the stored words, C numbers and ISO days.
+enum class TablesFor { Screen, File };
 
 // The three, in the window's order.
-QList<TextTable> overviewTables(const ClassFigures& figures, const QLocale& locale);
+QList<TextTable> overviewTables(const ClassFigures& figures, TablesFor reader);
 
 // The tables as one CSV file: each table's title on a line of its own, its header,
 // its rows, and an empty line before the next title; quoted as the records' CSV is.
