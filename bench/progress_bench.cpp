@@ -67,13 +67,16 @@ bool fillAnswers(const QString& path) {
         return false;
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vary"));
     db.setDatabaseName(path);
+    QSqlQuery query(db);
     const bool varied =
         db.open() &&
-        QSqlQuery(db).exec(QStringLiteral(
+        query.exec(QStringLiteral(
             "UPDATE answer SET left_operand = abs(random()) % 21, right_operand = abs(random()) % "
             "13, marked_right = abs(random()) % 10 > 0, typed = abs(random()) % 30, operation = "
             "CASE WHEN cat LIKE 'Minus%' THEN (CASE WHEN place < 9 THEN '-' ELSE '+' END) "
-            "ELSE (CASE WHEN place < 9 THEN '/' ELSE 'x' END) END"));
+            "ELSE (CASE WHEN place < 9 THEN '/' ELSE 'x' END) END")) &&
+        remakeFactTotals(query);
+    query.finish();
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("vary"));

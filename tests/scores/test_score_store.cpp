@@ -23,6 +23,22 @@ QString firstValue(DatabaseConnections& connections, const QString& file,
     return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
 }
 
+// Empty when the totals per fact agree with the complete records' answers, counted afresh.
+QString totalsAgainstAnswers(DatabaseConnections& connections, const QString& file) {
+    const auto listed = [&](const QString& select) {
+        return firstValue(connections, file,
+                          u"SELECT group_concat(f, ';') FROM (SELECT cat || ' ' || sdate || ' ' ||"
+                          " operation || left_operand || right_operand || ' ' || "_s +
+                              select + u" ORDER BY 1)"_s);
+    };
+    const QString kept = listed(u"asked || answered_right AS f FROM fact_day"_s);
+    const QString counted =
+        listed(u"count(*) || sum(marked_right) AS f FROM answer WHERE NOT (%1)"
+               " GROUP BY cat, sdate, operation, left_operand, right_operand"_s.arg(
+                   incompleteCondition()));
+    return kept == counted ? QString() : kept + u" against "_s + counted;
+}
+
 // A sheet of `answers` (place:typed, each marked wrong) for `record`.
 MarkedSheet marked(const QString& id, const ScoreRecord& record, const QStringList& answers) {
     MarkedSheet sheet{id, record, {}};
@@ -84,6 +100,7 @@ private Q_SLOTS:
         const MarkedSheet stored = marked(u"s1"_s, sheet(0), answers);
         QCOMPARE(store.store(file, stored).ok(), !read.isEmpty());
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), read.isEmpty() ? 0 : 1);
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
         const auto back = store.answers(file, u"MINUS and plus practice program"_s,
                                         QDate(2026, 12, 6), QDate(2026, 12, 6));
         QList<StoredAnswer> expected;
@@ -95,7 +112,7 @@ private Q_SLOTS:
     }
 
     // A range's clean-up and the removal of incomplete and test records take their
-    // answers, and only theirs.
+    // answers, and only theirs; the totals per fact follow.
     void removalsTakeTheSheetsAnswers() {
         Rig rig;
         auto& [folder, file, connections, store] = rig;
@@ -107,10 +124,12 @@ private Q_SLOTS:
                                          {u"test"_s, sheet(2, u"TEST"_s)},
                                          {u"speed"_s, noSpeed}})
             QVERIFY(store.store(file, marked(id, record, {u"0:1"_s, u"1:2"_s})));
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
         QVERIFY(store.removeIncomplete(file));
         QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 4);
         QVERIFY(store.removeDays(file, QDate(2026, 12, 5), QDate(2026, 12, 6)));
         QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 2);
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
     }
 
     // A mistakes round reads the range's wrong answers and the most recent ones.
@@ -159,20 +178,28 @@ private Q_SLOTS:
     }
 
     // A file of an earlier build, without the index of incomplete records and the answers,
-    // is still a score database, brought up to date by whichever call opens it first; one
-    // that may not be written says so.
+    // or with answers but no totals per fact, is still a score database, brought up to date
+    // by whichever call opens it first; one that may not be written says so.
     void earlierBuildsFileIsUpgradedOnFirstRead_data() {
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("writable") << false;
-        QTest::newRow("read-only") << true;
+        QTest::addColumn<QString>("version");
+        QTest::newRow("writable") << false << u"2"_s;
+        QTest::newRow("read-only") << true << u"2"_s;
+        QTest::newRow("answers without totals") << false << u"4"_s;
     }
     void earlierBuildsFileIsUpgradedOnFirstRead() {
         QFETCH(bool, readOnly);
+        QFETCH(QString, version);
         Rig rig(2);
         auto& [folder, file, connections, store] = rig;
-        for (const auto* statement :
-             {"DROP INDEX score_incomplete", "DROP TABLE answer", "PRAGMA user_version=2"})
+        QVERIFY(store.store(file, marked(u"a"_s, sheet(1), {u"0:1"_s, u"1:7"_s})));
+        for (const QString& statement :
+             version == u"2"_s
+                 ? QStringList{u"DROP INDEX score_incomplete"_s, u"DROP TABLE answer"_s}
+                 : QStringList{u"DROP TABLE fact_day"_s})
             QVERIFY(QSqlQuery(connections.open(file)->database()).exec(statement));
+        QVERIFY(QSqlQuery(connections.open(file)->database())
+                    .exec(u"PRAGMA user_version="_s + version));
         QVERIFY(checkScoreDatabase(file));
         std::optional<WriteProtection> protection;
         if (readOnly) protection.emplace(file, WriteProtection::File);
@@ -180,8 +207,9 @@ private Q_SLOTS:
                  readOnly ? u"it cannot be written ("_s : QString());
         protection.reset();
         QCOMPARE(firstValue(connections, file, u"PRAGMA user_version"_s),
-                 readOnly ? u"2"_s : u"4"_s);
+                 readOnly ? version : u"5"_s);
         QVERIFY(store.store(file, marked(u"s"_s, sheet(1), {u"0:1"_s})));
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
     }
 
     // A restore writes the file whole: first every connection to it is released and its

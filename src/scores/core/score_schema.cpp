@@ -1,6 +1,7 @@
 #include "score_schema.h"
 
 #include "answer_record.h"
+#include "fact_totals.h"
 #include "score_transaction.h"
 
 #include <QFile>
@@ -17,7 +18,7 @@ using namespace ScoreTable;
 
 // Raised whenever the schema changes, so that files made by earlier builds are
 // brought up to date on open.
-constexpr int kSchemaVersion = 4;
+constexpr int kSchemaVersion = 5;
 
 // The summary reads one category over a range of days level by level: one range
 // scan per level, in the order its grouping needs, that never visits the table.
@@ -52,6 +53,12 @@ QStringList answerStatements() {
             .arg(A::kName, kDate, kCategory),
         QStringLiteral("CREATE INDEX IF NOT EXISTS answer_incomplete ON %1 (%2) WHERE %3")
             .arg(A::kName, kLevel, incompleteCondition()),
+        // The wrong answers alone, one in five or so: what a mistakes round is drawn from and
+        // every column the facts view reads of them.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS answer_wrong ON %1 (%2 COLLATE NOCASE, %3,"
+                       " %4, %5, %6, %7) WHERE %8 = 0")
+            .arg(A::kName, kCategory, kDate, A::kOperation, A::kLeft, A::kRight, A::kTyped,
+                 A::kMarkedRight),
     };
 }
 
@@ -66,7 +73,7 @@ QStringList schemaStatements() {
                summaryIndexStatement(),
                incompleteIndexStatement(),
            } +
-           answerStatements();
+           answerStatements() + QStringList{factTotalsStatement()};
 }
 
 bool runStatements(QSqlQuery& query, const QStringList& statements) {
@@ -135,19 +142,21 @@ Result<void> checkScoreDatabase(const QString& path) {
 }
 
 // The summary index took its present form in version 2, the index of incomplete
-// records came in 3, the answers in 4. A file restored or copied without the answers
-// gets them whatever its version says.
+// records came in 3, the answers in 4, the totals per fact in 5. A file restored or
+// copied without the answers or the totals gets them whatever its version says.
 Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
-                                     " EXISTS (SELECT 1 FROM sqlite_master WHERE name = '%1')")
-                          .arg(AnswerTable::kName)) ||
+                                     " (SELECT count(*) FROM sqlite_master WHERE name IN"
+                                     " ('%1', '%2'))")
+                          .arg(AnswerTable::kName, FactTotalsTable::kName)) ||
         !version.next())
         return Failure{version.lastError().text()};
     const int from = version.value(0).toInt();
-    if (from >= kSchemaVersion && version.value(1).toBool()) return {};
+    const bool tables = version.value(1).toInt() == 2;
+    if (from >= kSchemaVersion && tables) return {};
     version.finish();
-    return runInTransaction(db, [from](QSqlQuery& query) {
+    return runInTransaction(db, [from, tables](QSqlQuery& query) {
         const bool indexes =
             from >= 3 ||
             ((from >= 2 || (query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
@@ -155,6 +164,7 @@ Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
              query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
              query.exec(incompleteIndexStatement()));
         return indexes && runStatements(query, answerStatements()) &&
+               ((from >= 5 && tables) || remakeFactTotals(query)) &&
                query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     });
 }
