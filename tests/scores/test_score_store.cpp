@@ -23,20 +23,27 @@ QString firstValue(DatabaseConnections& connections, const QString& file,
     return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
 }
 
-// Empty when the totals per fact agree with the complete records' answers, counted afresh.
+// Empty when the totals per fact by day and by month agree with the complete records'
+// answers, counted afresh.
 QString totalsAgainstAnswers(DatabaseConnections& connections, const QString& file) {
-    const auto listed = [&](const QString& select) {
+    const auto listed = [&](const QString& period, const QString& select) {
         return firstValue(connections, file,
-                          u"SELECT group_concat(f, ';') FROM (SELECT cat || ' ' || sdate || ' ' ||"
-                          " operation || left_operand || right_operand || ' ' || "_s +
-                              select + u" ORDER BY 1)"_s);
+                          u"SELECT group_concat(f, ';') FROM (SELECT cat || ' ' || %1 || ' ' ||"
+                          " operation || left_operand || right_operand || ' ' || %2 ORDER BY 1)"_s
+                              .arg(period, select));
     };
-    const QString kept = listed(u"asked || answered_right AS f FROM fact_day"_s);
-    const QString counted =
-        listed(u"count(*) || sum(marked_right) AS f FROM answer WHERE NOT (%1)"
-               " GROUP BY cat, sdate, operation, left_operand, right_operand"_s.arg(
-                   incompleteCondition()));
-    return kept == counted ? QString() : kept + u" against "_s + counted;
+    QString disagree;
+    for (const auto& [table, column, period] :
+         {std::tuple{u"fact_day"_s, u"sdate"_s, u"sdate"_s},
+          {u"fact_month"_s, u"month"_s, u"substr(sdate, 1, 7)"_s}}) {
+        const QString kept = listed(column, u"asked || answered_right AS f FROM "_s + table);
+        const QString counted = listed(
+            period, u"count(*) || sum(marked_right) AS f FROM answer WHERE NOT (%1) GROUP BY cat,"
+                    " %2, operation, left_operand, right_operand"_s.arg(incompleteCondition(),
+                                                                        period));
+        if (kept != counted) disagree += kept + u" against "_s + counted;
+    }
+    return disagree;
 }
 
 // A sheet of `answers` (place:typed, each marked wrong) for `record`.
@@ -146,6 +153,38 @@ private Q_SLOTS:
                                                        old.record.day, last.record.day, 1);
         for (const StoredAnswer& a : *practised) read << a.sheet + a.answer.typed;
         QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s}));
+    }
+
+    // A range's totals come from whole months and the days around them, each day once.
+    void factTotalsOverRanges_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QString>("days");  // of kDays below, by index
+        QTest::newRow("a whole month") << QDate(2026, 11, 1) << QDate(2026, 11, 30) << u"1 2"_s;
+        QTest::newRow("days around a whole month")
+            << QDate(2026, 10, 31) << QDate(2026, 12, 1) << u"0 1 2 3"_s;
+        QTest::newRow("within a month") << QDate(2026, 11, 1) << QDate(2026, 11, 29) << u"1"_s;
+        QTest::newRow("one day") << QDate(2026, 12, 6) << QDate(2026, 12, 6) << u"4"_s;
+        QTest::newRow("across a month's end")
+            << QDate(2026, 11, 30) << QDate(2026, 12, 6) << u"2 3 4"_s;
+    }
+    void factTotalsOverRanges() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QString, days);
+        Rig rig;
+        const QList<QDate> kDays{QDate(2026, 10, 31), QDate(2026, 11, 1), QDate(2026, 11, 30),
+                                 QDate(2026, 12, 1), QDate(2026, 12, 6)};
+        for (int i = 0; i < kDays.size(); ++i) {
+            MarkedSheet one = marked(QString::number(i), sheet(0), {u"0:1"_s});
+            one.record.day = kDays[i];
+            one.answers[0].left = i;
+            QVERIFY(rig.store.store(rig.file, one));
+        }
+        QStringList read;
+        for (const FactTotal& total : *rig.store.factTotals(rig.file, sheet(0).category, first, last))
+            read << QString::number(total.left).repeated(total.asked);
+        QCOMPARE(read.join(u' '), days);
     }
 
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {

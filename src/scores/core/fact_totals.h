@@ -1,17 +1,20 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QVariantList>
 
 class QSqlQuery;
 
-// The table `fact_day` beside `answer`: per day, category and fact (left operand,
-// operation, right operand), the totals of that day's answers, kept in the same
-// transaction as each sheet, so that a view of a long range sums a few rows per fact
-// rather than reading every answer. Records no summary may count are never added.
+// Beside `answer`, the totals of the answers per category and fact (left operand,
+// operation, right operand): by day in `fact_day`, and again by month in `fact_month`,
+// kept in the same transaction as each sheet, so that a view of a long range sums a
+// few rows per fact rather than reading every answer. Records no summary may count are
+// never added.
 namespace FactTotalsTable {
-inline const QString kName = QStringLiteral("fact_day");
-}
+inline const QString kDays = QStringLiteral("fact_day");
+inline const QString kMonths = QStringLiteral("fact_month");
+}  // namespace FactTotalsTable
 
 // A gap between two boxes longer than this is a pause rather than time spent on the
 // fact, and is left out of the time estimate.
@@ -39,18 +42,21 @@ struct TypedWrong {
     int times = 0;
 };
 
-// Makes the table, when missing.
-QString factTotalsStatement();
+// Make the tables, when missing.
+QStringList factTotalsStatements();
 
-// Adds to the totals the complete records' answers that `condition` on table `answer`
-// picks, with `values` bound in order.
+// Adds to the totals the answers that `condition` on table `answer` picks, with `values`
+// bound in order.
 bool addToFactTotals(QSqlQuery& query, const QString& condition, const QVariantList& values);
-
 // Makes the totals afresh from every answer.
 bool remakeFactTotals(QSqlQuery& query);
+// Takes the days from `first` to `last` out of the totals.
+bool removeFromFactTotals(QSqlQuery& query, QDate first, QDate last);
 
-// The category's totals from `first` to `last` (yyyy-mm-dd, both included) by fact, in
-// the order of operation, left and right operand.
+// A category's totals over a range by fact, in the order of operation, left and right
+// operand: the statement, and its values for `category` from `first` to `last`.
 QString factTotalsRead();
-// The category's wrong answers over the range as (fact, typed, times).
+QVariantList factTotalsValues(const QString& category, QDate first, QDate last);
+// The category's wrong answers over a range as (fact, typed, times); its values are the
+// category, the first and the last day.
 QString typedWrongRead();

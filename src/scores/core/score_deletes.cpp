@@ -36,7 +36,7 @@ Result<void> ScoreStore::removeDays(const QString& databasePath, QDate first, QD
             remove.addBindValue(sdateText(last));
             return remove.exec();
         };
-        return removeFrom(FactTotalsTable::kName) && removeFrom(AnswerTable::kName) &&
+        return removeFromFactTotals(remove, first, last) && removeFrom(AnswerTable::kName) &&
                removeFrom(kName);
     });
 }

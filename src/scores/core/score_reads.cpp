@@ -183,7 +183,7 @@ Result<QList<StoredAnswer>> ScoreStore::answers(const QString& databasePath,
 
 Result<QList<FactTotal>> ScoreStore::factTotals(const QString& databasePath,
                                                 const QString& category, QDate first, QDate last) {
-    return select(databasePath, factTotalsRead(), {category, sdateText(first), sdateText(last)},
+    return select(databasePath, factTotalsRead(), factTotalsValues(category, first, last),
                   factTotalAt);
 }
 

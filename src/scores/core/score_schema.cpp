@@ -73,7 +73,7 @@ QStringList schemaStatements() {
                summaryIndexStatement(),
                incompleteIndexStatement(),
            } +
-           answerStatements() + QStringList{factTotalsStatement()};
+           answerStatements() + factTotalsStatements();
 }
 
 bool runStatements(QSqlQuery& query, const QStringList& statements) {
@@ -148,12 +148,13 @@ Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
                                      " (SELECT count(*) FROM sqlite_master WHERE name IN"
-                                     " ('%1', '%2'))")
-                          .arg(AnswerTable::kName, FactTotalsTable::kName)) ||
+                                     " ('%1', '%2', '%3'))")
+                          .arg(AnswerTable::kName, FactTotalsTable::kDays,
+                               FactTotalsTable::kMonths)) ||
         !version.next())
         return Failure{version.lastError().text()};
     const int from = version.value(0).toInt();
-    const bool tables = version.value(1).toInt() == 2;
+    const bool tables = version.value(1).toInt() == 3;
     if (from >= kSchemaVersion && tables) return {};
     version.finish();
     return runInTransaction(db, [from, tables](QSqlQuery& query) {
