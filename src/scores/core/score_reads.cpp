@@ -148,14 +148,15 @@ Result<QList<DailyScore>> ScoreStore::daily(const QString& databasePath, const Q
 Result<QList<StoredAnswer>> ScoreStore::answersToPractise(const QString& databasePath,
                                                           const QString& category, QDate first,
                                                           QDate last, int recent) {
-    // The wrong ones run along their partial index. A sheet's rows are stored together, so
-    // the newest rows are whole sheets but the oldest.
+    // The wrong ones come whole from their partial index, in order; the recent right ones
+    // are merged in. A sheet's rows are stored together, so the newest rows are whole
+    // sheets but the oldest.
     return select(databasePath,
                   QStringLiteral("SELECT %1 FROM %2 WHERE %7 = 0 AND %4 = ? COLLATE NOCASE"
-                                 " AND %3 BETWEEN ? AND ? UNION SELECT %1 FROM %2 WHERE %3 >= ?"
-                                 " AND rowid IN (SELECT rowid FROM %2 WHERE %3 <= ? AND"
-                                 " %4 = ? COLLATE NOCASE ORDER BY %3 DESC, rowid DESC LIMIT ?)"
-                                 " ORDER BY %3, %5, %6")
+                                 " AND %3 BETWEEN ? AND ? UNION ALL SELECT %1 FROM %2 WHERE"
+                                 " %7 != 0 AND %3 >= ? AND rowid IN (SELECT rowid FROM %2 WHERE"
+                                 " %3 <= ? AND %4 = ? COLLATE NOCASE ORDER BY %3 DESC, rowid DESC"
+                                 " LIMIT ?) ORDER BY %3, %5, %6")
                       .arg(AnswerTable::kColumns, AnswerTable::kName, kDate, kCategory,
                            AnswerTable::kSheet, AnswerTable::kPlace, AnswerTable::kMarkedRight),
                   {category, sdateText(first), sdateText(last), sdateText(first), sdateText(last),
