@@ -144,15 +144,15 @@ private Q_SLOTS:
         Rig rig;
         auto& [folder, file, connections, store] = rig;
         MarkedSheet old = marked(u"o"_s, sheet(1), {u"0:1"_s, u"1:2"_s}),
-                    last = marked(u"n"_s, sheet(2), {u"0:3"_s});
+                    last = marked(u"n"_s, sheet(2), {u"0:3"_s, u"1:4"_s});
         old.record.day = QDate(2026, 12, 5);
         old.answers[1].markedRight = last.answers[0].markedRight = true;
         QVERIFY(store.store(file, old) && store.store(file, last));
         QStringList read;
         const auto practised = store.answersToPractise(file, u"MINUS and plus practice program"_s,
-                                                       old.record.day, last.record.day, 1);
+                                                       old.record.day, last.record.day, 2);
         for (const StoredAnswer& a : *practised) read << a.sheet + a.answer.typed;
-        QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s}));
+        QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s, u"n4"_s}));
     }
 
     // A range's totals come from whole months and the days around them, each day once.
