@@ -4,6 +4,7 @@
 #include "scores/core/score_vocabulary.h"
 #include "support/test_app.h"
 
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableWidget>
 
@@ -138,6 +139,9 @@ private Q_SLOTS:
         if (gone) QFile::remove(file);
         TestApp::click(progress, "ShowFacts");
         auto* facts = TestApp::control(progress, "Facts");
+        // At 800 by 600, half the rows of the largest grid show without scrolling.
+        QVERIFY(TestApp::control<QScrollArea>(facts, "FactsGridArea")->viewport()->height() * 2 >=
+                TestApp::control(facts, "FactsGrid")->sizeHint().height());
         TestApp::control<QAbstractButton>(facts, "FactsAsTable")->toggle();
         QVERIFY(facts->isVisible() && facts->width() <= 800 && facts->height() <= 600);
         auto* table = TestApp::control<QTableWidget>(facts, "FactsTable");
