@@ -80,11 +80,9 @@ private Q_SLOTS:
         QFETCH(QString, answers);
         QFETCH(QStringList, facts);
         QFETCH(QStringList, missedMost);
-        TestDataFolder folder;
-        folder.makeUserDatabase("Ann");
-        DatabaseConnections connections;
-        ScoreStore store(connections);
-        const QString file = folder.path("Ann.mdb");
+        TestApp rig(QStringLiteral("Guest"));
+        ScoreStore store(rig.context.databases);
+        const QString file = rig.folder.path("Guest.mdb");
         storeAll(store, file, answers);
         const QDate day(2026, 12, 6);
         QList<FactStat> stats;
