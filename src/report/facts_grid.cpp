@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int kCellWidth = 34;
+constexpr int kCellWidth = 33;  // 21 columns fit beside a vertical scroll bar
 constexpr int kHeader = 30;  // the width of the column of row numbers
 
 }  // namespace
