@@ -99,12 +99,15 @@ int checkAndStore(const QString& shipped, int sheets) {
 bool mixFacts(const QString& path) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mix"));
     db.setDatabaseName(path);
+    QSqlQuery query(db);
     const bool done = db.open() &&
-                      QSqlQuery(db).exec(QStringLiteral(
+                      query.exec(QStringLiteral(
                           "UPDATE answer SET operation = iif(place < 9, '-', '+'),"
                           " left_operand = 10 + rowid % 10,"
                           " right_operand = rowid / 10 % 10 + iif(place < 9, 0, 10),"
-                          " marked_right = rowid % 5 != 0"));
+                          " marked_right = rowid % 5 != 0")) &&
+                      remakeFactTotals(query);
+    query.finish();
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(QStringLiteral("mix"));

@@ -2,6 +2,7 @@
 
 #include "scores/core/answer_record.h"
 #include "scores/core/date_texts.h"
+#include "scores/core/fact_totals.h"
 #include "scores/core/score_schema.h"
 
 #include <QSqlDatabase>
@@ -12,7 +13,8 @@
 
 // Makes a new score database at `path` holding `count` records, the i-th of them
 // `record(i)`, each with `answers` answers under a fresh sheet identifier, inserted in
-// one transaction: a million take seconds, not hours.
+// one transaction: a million take seconds, not hours. Whoever changes the answers
+// afterwards makes the totals per fact afresh with remakeFactTotals().
 inline bool fillScoreDatabase(const QString& path, qint64 count,
                               const std::function<ScoreRecord(qint64)>& record, int answers = 0) {
     if (!createScoreDatabase(path)) return false;
@@ -45,7 +47,7 @@ inline bool fillScoreDatabase(const QString& path, qint64 count,
                 done = answer.exec();
             }
         }
-        done = done && db.commit();
+        done = done && remakeFactTotals(answer) && db.commit();
     }
     db.close();
     db = QSqlDatabase();

@@ -4,9 +4,8 @@
 
 namespace {
 
-constexpr int kCellWidth = 34;
-constexpr int kCellHeight = 28;
-constexpr int kHeader = 30;
+constexpr int kCellWidth = 33;  // 21 columns fit beside a vertical scroll bar
+constexpr int kHeader = 30;  // the width of the column of row numbers
 
 }  // namespace
 
@@ -42,28 +41,38 @@ void FactsGrid::showFacts(const QString& operation, const QList<FactStat>& facts
     update();
 }
 
+// Rows as high as the cell's two lines of text and a pixel above and below, so that more
+// of them show at once and larger fonts still fit.
+QFont FactsGrid::cellFont() const {
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    return small;
+}
+
+int FactsGrid::rowHeight() const {
+    return 2 * QFontMetrics(cellFont()).height() + 2;
+}
+
 QSize FactsGrid::sizeHint() const {
-    return {kHeader + size_ * kCellWidth + 1, kHeader + size_ * kCellHeight + 1};
+    return {kHeader + size_ * kCellWidth + 1, rowHeight() * (size_ + 1) + 1};
 }
 
 void FactsGrid::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.75);
-    painter.setFont(small);
+    painter.setFont(cellFont());
     painter.setPen(palette().text().color());
-    painter.drawText(QRect(0, 0, kHeader, kHeader), Qt::AlignCenter, shownSign(operation_));
+    const int height = rowHeight();
+    painter.drawText(QRect(0, 0, kHeader, height), Qt::AlignCenter, shownSign(operation_));
     for (int i = 0; i < size_; ++i) {
-        painter.drawText(QRect(kHeader + i * kCellWidth, 0, kCellWidth, kHeader), Qt::AlignCenter,
+        painter.drawText(QRect(kHeader + i * kCellWidth, 0, kCellWidth, height), Qt::AlignCenter,
                          QString::number(i));
-        painter.drawText(QRect(0, kHeader + i * kCellHeight, kHeader, kCellHeight), Qt::AlignCenter,
+        painter.drawText(QRect(0, (i + 1) * height, kHeader, height), Qt::AlignCenter,
                          QString::number(i));
     }
     for (int row = 0; row < size_; ++row)
         for (int column = 0; column < size_; ++column) {
-            const QRect box(kHeader + column * kCellWidth, kHeader + row * kCellHeight, kCellWidth,
-                            kCellHeight);
+            const QRect box(kHeader + column * kCellWidth, (row + 1) * height, kCellWidth, height);
             const Cell& cell = cells_[row * size_ + column];
             painter.setPen(palette().mid().color());
             painter.setBrush(cell.asked ? shareColour(cell.share) : palette().base().color());

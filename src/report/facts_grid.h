@@ -20,6 +20,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont cellFont() const;
+    int rowHeight() const;
+
     struct Cell {
         int asked = 0;
         double share = 0;

@@ -150,9 +150,13 @@ QLayout* FactsWindow::buildButtons() {
 void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKind kind) {
     kind_ = kind;
     const QString path = context_.users.databasePath(userName);
-    const Result<QList<StoredAnswer>> read =
-        ScoreStore(context_.databases).answers(path, categoryOf(kind), range.first, range.last);
-    facts_ = factStats(read ? *read : QList<StoredAnswer>());
+    ScoreStore store(context_.databases);
+    const Result<QList<FactTotal>> totals =
+        store.factTotals(path, categoryOf(kind), range.first, range.last);
+    const Result<QList<TypedWrong>> wrong =
+        totals ? store.typedWrong(path, categoryOf(kind), range.first, range.last)
+               : Result<QList<TypedWrong>>(Failure{totals.error()});
+    facts_ = wrong ? factStats(*totals, *wrong) : QList<FactStat>();
     heading_->setText(
         tr("Facts of %1 from %2 to %3")
             .arg(userName, range.first.toString(Qt::ISODate), range.last.toString(Qt::ISODate)));
@@ -167,9 +171,9 @@ void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKin
     fillMissed();
     showTypicalTime();
     showView();
-    if (!read)
+    if (!wrong)
         context_.messages->inform(
-            this, tr("The answers could not be read from \"%1\": %2").arg(path, read.error()));
+            this, tr("The answers could not be read from \"%1\": %2").arg(path, wrong.error()));
 }
 
 void FactsWindow::showView() {
@@ -202,7 +206,10 @@ void FactsWindow::fillMissed() {
 
 void FactsWindow::showTypicalTime() {
     FactStat all;
-    for (const FactStat& fact : facts_) all.seconds += fact.seconds;
+    for (const FactStat& fact : facts_) {
+        all.timed += fact.timed;
+        all.timedSeconds += fact.timedSeconds;
+    }
     const std::optional<double> typical = all.typicalSeconds();
     time_->setText(typical ? tr("Typical time per fact, an estimate from the boxes "
                                 "filled in order: %1")

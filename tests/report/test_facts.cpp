@@ -4,6 +4,7 @@
 #include "scores/core/score_vocabulary.h"
 #include "support/test_app.h"
 
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QTableWidget>
 
@@ -26,6 +27,14 @@ QList<StoredAnswer> answersOf(const QString& text) {
               f[5] == f[6], seconds}});
     }
     return answers;
+}
+
+// Stores the answers of `text`, sheet by sheet.
+void storeAll(ScoreStore& store, const QString& file, const QString& text) {
+    QMap<QString, MarkedSheet> sheets;
+    for (const StoredAnswer& a : answersOf(text))
+        sheets[a.sheet] = {a.sheet, a.record, sheets[a.sheet].answers << a.answer};
+    for (const MarkedSheet& sheet : sheets) QVERIFY(store.store(file, sheet));
 }
 
 // "7 + 5 1/2 13 4.0s" per fact: asked, answered right, typical wrong answer and time.
@@ -53,11 +62,12 @@ private Q_SLOTS:
         QTest::newRow("share, count and the wrong answer typed most")
             << "a 0 7 + 5 12 12 -;b 0 7 + 5 12 13 -;c 0 7 + 5 12 11 -;d 0 7 + 5 12 13 -"
             << QStringList{"7 + 5 1/4 13 0s"} << QStringList{};
-        QTest::newRow("times between boxes filled in order, by median; none out of order")
+        QTest::newRow("times between boxes filled in order; none out of order or over a minute")
             << "a 0 1 x 2 2 2 2;a 1 3 x 2 6 6 5;a 2 4 x 2 8 8 9;b 0 1 x 2 2 2 1;b 1 3 x 2 6 6 3;"
-               "c 0 1 - 1 0 0 2;c 1 2 - 1 1 1 5;c 2 3 - 1 2 2 4;c 3 4 - 1 3 3 9;c 4 5 - 1 4 4 12"
+               "c 0 1 - 1 0 0 2;c 1 2 - 1 1 1 5;c 2 3 - 1 2 2 4;c 3 4 - 1 3 3 9;c 4 5 - 1 4 4 12;"
+               "d 0 1 x 2 2 2 0;d 1 3 x 2 6 6 70"
             << QStringList{"1 − 1 1/1  0s", "2 − 1 1/1  0s", "3 − 1 1/1  0s",   "4 − 1 1/1  0s",
-                           "5 − 1 1/1  3s", "1 × 2 2/2  0s", "3 × 2 2/2  2.5s", "4 × 2 1/1  4s"}
+                           "5 − 1 1/1  3s", "1 × 2 3/3  0s", "3 × 2 3/3  2.5s", "4 × 2 1/1  4s"}
             << QStringList{};
         QTest::newRow("outside the grids, most missed first")
             << "a 0 25 + 17 42 41 -;b 0 25 + 17 42 41 -;a 1 169 / 13 13 11 -;a 2 13 x 3 39 39 -;"
@@ -70,7 +80,15 @@ private Q_SLOTS:
         QFETCH(QString, answers);
         QFETCH(QStringList, facts);
         QFETCH(QStringList, missedMost);
-        const QList<FactStat> stats = factStats(answersOf(answers));
+        TestApp rig(QStringLiteral("Guest"));
+        ScoreStore store(rig.context.databases);
+        const QString file = rig.folder.path("Guest.mdb");
+        storeAll(store, file, answers);
+        const QDate day(2026, 12, 6);
+        QList<FactStat> stats;
+        for (const PracticeKind kind : kPracticeKinds)
+            stats += factStats(*store.factTotals(file, categoryOf(kind), day, day),
+                               *store.typedWrong(file, categoryOf(kind), day, day));
         QCOMPARE(described(stats), facts);
         QCOMPARE(described(::missedMost(stats, 5)), missedMost);
     }
@@ -108,12 +126,10 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         TestApp rig(QStringLiteral("Guest"));
         const QString file = rig.folder.path("Guest.mdb");
-        QMap<QString, MarkedSheet> sheets;
-        for (const StoredAnswer& a : answersOf("a 0 2 + 2 4 4 1;a 1 7 + 5 12 12 4;a 2 25 + 17 42 4 "
-                                               "-;b 0 6 x 7 42 42 -;c 0 7 + 5 12 1 -"))
-            sheets[a.sheet] = {a.sheet, a.record, sheets[a.sheet].answers << a.answer};
-        for (const MarkedSheet& sheet : sheets)
-            QVERIFY(ScoreStore(rig.context.databases).store(file, sheet));
+        ScoreStore store(rig.context.databases);
+        storeAll(store, file,
+                 "a 0 2 + 2 4 4 1;a 1 7 + 5 12 12 4;a 2 25 + 17 42 4 -;b 0 6 x 7 42 42 -;"
+                 "c 0 7 + 5 12 1 -");
         QWidget* summary = rig.show(ScreenId::ScoringSummary);
         TestApp::click(summary, "Command6");
         QWidget* progress = rig.find(ScreenId::Progress);
@@ -121,6 +137,9 @@ private Q_SLOTS:
         if (gone) QFile::remove(file);
         TestApp::click(progress, "ShowFacts");
         auto* facts = TestApp::control(progress, "Facts");
+        // At 800 by 600, half the rows of the largest grid show without scrolling.
+        QVERIFY(TestApp::control<QScrollArea>(facts, "FactsGridArea")->viewport()->height() * 2 >=
+                TestApp::control(facts, "FactsGrid")->sizeHint().height());
         TestApp::control<QAbstractButton>(facts, "FactsAsTable")->toggle();
         QVERIFY(facts->isVisible() && facts->width() <= 800 && facts->height() <= 600);
         auto* table = TestApp::control<QTableWidget>(facts, "FactsTable");

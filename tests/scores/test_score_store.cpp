@@ -23,6 +23,29 @@ QString firstValue(DatabaseConnections& connections, const QString& file,
     return query.exec(statement) && query.next() ? query.value(0).toString() : QString();
 }
 
+// Empty when the totals per fact by day and by month agree with the complete records'
+// answers, counted afresh.
+QString totalsAgainstAnswers(DatabaseConnections& connections, const QString& file) {
+    const auto listed = [&](const QString& period, const QString& select) {
+        return firstValue(connections, file,
+                          u"SELECT group_concat(f, ';') FROM (SELECT cat || ' ' || %1 || ' ' ||"
+                          " operation || left_operand || right_operand || ' ' || %2 ORDER BY 1)"_s
+                              .arg(period, select));
+    };
+    QString disagree;
+    for (const auto& [table, column, period] :
+         {std::tuple{u"fact_day"_s, u"sdate"_s, u"sdate"_s},
+          {u"fact_month"_s, u"month"_s, u"substr(sdate, 1, 7)"_s}}) {
+        const QString kept = listed(column, u"asked || answered_right AS f FROM "_s + table);
+        const QString counted = listed(
+            period, u"count(*) || sum(marked_right) AS f FROM answer WHERE NOT (%1) GROUP BY cat,"
+                    " %2, operation, left_operand, right_operand"_s.arg(incompleteCondition(),
+                                                                        period));
+        if (kept != counted) disagree += kept + u" against "_s + counted;
+    }
+    return disagree;
+}
+
 // A sheet of `answers` (place:typed, each marked wrong) for `record`.
 MarkedSheet marked(const QString& id, const ScoreRecord& record, const QStringList& answers) {
     MarkedSheet sheet{id, record, {}};
@@ -84,6 +107,7 @@ private Q_SLOTS:
         const MarkedSheet stored = marked(u"s1"_s, sheet(0), answers);
         QCOMPARE(store.store(file, stored).ok(), !read.isEmpty());
         QCOMPARE(folder.recordCount(u"Ann.mdb"_s), read.isEmpty() ? 0 : 1);
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
         const auto back = store.answers(file, u"MINUS and plus practice program"_s,
                                         QDate(2026, 12, 6), QDate(2026, 12, 6));
         QList<StoredAnswer> expected;
@@ -95,7 +119,7 @@ private Q_SLOTS:
     }
 
     // A range's clean-up and the removal of incomplete and test records take their
-    // answers, and only theirs.
+    // answers, and only theirs; the totals per fact follow.
     void removalsTakeTheSheetsAnswers() {
         Rig rig;
         auto& [folder, file, connections, store] = rig;
@@ -107,10 +131,12 @@ private Q_SLOTS:
                                          {u"test"_s, sheet(2, u"TEST"_s)},
                                          {u"speed"_s, noSpeed}})
             QVERIFY(store.store(file, marked(id, record, {u"0:1"_s, u"1:2"_s})));
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
         QVERIFY(store.removeIncomplete(file));
         QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 4);
         QVERIFY(store.removeDays(file, QDate(2026, 12, 5), QDate(2026, 12, 6)));
         QCOMPARE(store.answers(file, QString(), before.day, sheet(0).day)->size(), 2);
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
     }
 
     // A mistakes round reads the range's wrong answers and the most recent ones.
@@ -118,15 +144,46 @@ private Q_SLOTS:
         Rig rig;
         auto& [folder, file, connections, store] = rig;
         MarkedSheet old = marked(u"o"_s, sheet(1), {u"0:1"_s, u"1:2"_s}),
-                    last = marked(u"n"_s, sheet(2), {u"0:3"_s});
+                    last = marked(u"n"_s, sheet(2), {u"0:3"_s, u"1:4"_s});
         old.record.day = QDate(2026, 12, 5);
         old.answers[1].markedRight = last.answers[0].markedRight = true;
         QVERIFY(store.store(file, old) && store.store(file, last));
         QStringList read;
         const auto practised = store.answersToPractise(file, u"MINUS and plus practice program"_s,
-                                                       old.record.day, last.record.day, 1);
+                                                       old.record.day, last.record.day, 2);
         for (const StoredAnswer& a : *practised) read << a.sheet + a.answer.typed;
-        QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s}));
+        QCOMPARE(read, (QStringList{u"o1"_s, u"n3"_s, u"n4"_s}));
+    }
+
+    // A range's totals come from whole months and the days around them, each day once.
+    void factTotalsOverRanges_data() {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QString>("days");  // of the days below, by index
+        QTest::newRow("a whole month") << QDate(2026, 11, 1) << QDate(2026, 11, 30) << u"1 2"_s;
+        QTest::newRow("days around a whole month")
+            << QDate(2026, 10, 31) << QDate(2026, 12, 1) << u"0 1 2 3"_s;
+        QTest::newRow("within a month") << QDate(2026, 11, 1) << QDate(2026, 11, 29) << u"1"_s;
+        QTest::newRow("across a month's end")
+            << QDate(2026, 11, 30) << QDate(2026, 12, 6) << u"2 3 4"_s;
+    }
+    void factTotalsOverRanges() {
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QString, days);
+        Rig rig;
+        for (int i = 0; const QDate day : {QDate(2026, 10, 31), QDate(2026, 11, 1),
+                                           QDate(2026, 11, 30), QDate(2026, 12, 1),
+                                           QDate(2026, 12, 6)}) {
+            MarkedSheet one = marked(QString::number(i), sheet(0), {u"0:1"_s});
+            one.record.day = day;
+            one.answers[0].left = i++;
+            QVERIFY(rig.store.store(rig.file, one));
+        }
+        QStringList read;
+        for (const FactTotal& total : *rig.store.factTotals(rig.file, sheet(0).category, first, last))
+            read << QString::number(total.left).repeated(total.asked);
+        QCOMPARE(read.join(u' '), days);
     }
 
     void insertsWhileAnotherConnectionHoldsAnUnfinishedSelect() {
@@ -159,20 +216,26 @@ private Q_SLOTS:
     }
 
     // A file of an earlier build, without the index of incomplete records, the answers and
-    // the sheets sent to a class server, is still a score database, brought up to date by
-    // whichever call opens it first; one that may not be written says so.
+    // the sheets sent to a class server, or with answers but no totals per fact, is still
+    // a score database, brought up to date by whichever call opens it first; one that may
+    // not be written says so.
     void earlierBuildsFileIsUpgradedOnFirstRead_data() {
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("writable") << false;
-        QTest::newRow("read-only") << true;
+        QTest::addColumn<QString>("made");  // the statements that make the earlier file
+        const QString second = u"DROP INDEX score_incomplete;DROP TABLE answer;DROP TABLE class_sent;"
+                                "PRAGMA user_version=2"_s;
+        QTest::newRow("writable") << false << second;
+        QTest::newRow("read-only") << true << second;
+        QTest::newRow("answers without totals") << false
+                                                << u"DROP TABLE fact_day;PRAGMA user_version=4"_s;
     }
     void earlierBuildsFileIsUpgradedOnFirstRead() {
         QFETCH(bool, readOnly);
+        QFETCH(QString, made);
         Rig rig(2);
         auto& [folder, file, connections, store] = rig;
-        for (const auto* statement :
-             {"DROP INDEX score_incomplete", "DROP TABLE answer", "DROP TABLE class_sent",
-              "PRAGMA user_version=2"})
+        QVERIFY(store.store(file, marked(u"a"_s, sheet(1), {u"0:1"_s, u"1:7"_s})));
+        for (const QString& statement : made.split(u';'))
             QVERIFY(QSqlQuery(connections.open(file)->database()).exec(statement));
         QVERIFY(checkScoreDatabase(file));
         std::optional<WriteProtection> protection;
@@ -184,6 +247,7 @@ private Q_SLOTS:
                      firstValue(connections, file, u"SELECT count(*) FROM class_sent"_s),
                  readOnly ? u"2 "_s : u"6 0"_s);
         QVERIFY(store.store(file, marked(u"s"_s, sheet(1), {u"0:1"_s})));
+        QCOMPARE(totalsAgainstAnswers(connections, file), QString());
     }
 
     // A restore writes the file whole: first every connection to it is released and its

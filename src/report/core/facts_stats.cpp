@@ -1,57 +1,9 @@
 #include "facts_stats.h"
 
-#include "scores/core/practice_kind.h"
+#include <QMap>
 
 #include <algorithm>
-#include <array>
 #include <tuple>
-
-namespace {
-
-using Key = std::tuple<QString, int, int>;
-
-// The change times of one sheet's boxes, by place.
-using SheetTimes = std::array<std::optional<double>, kProblemCount>;
-
-bool before(const std::optional<double>& a, const std::optional<double>& b) {
-    return a && b && *a < *b;
-}
-
-// The time spent on box `place`: only when it and the box before were each filled
-// after their own predecessor and before their successor, so that a box corrected
-// later or skipped and come back to gives no figure.
-std::optional<double> gap(const SheetTimes& t, int place) {
-    if (place < 1 || !before(t[place - 1], t[place])) return std::nullopt;
-    if (place >= 2 && !before(t[place - 2], t[place - 1])) return std::nullopt;
-    if (place + 1 < kProblemCount && t[place + 1] && !before(t[place], t[place + 1]))
-        return std::nullopt;
-    return *t[place] - *t[place - 1];
-}
-
-void addSheet(QMap<Key, FactStat>& facts, const QList<const StoredAnswer*>& sheet) {
-    SheetTimes times;
-    for (const StoredAnswer* a : sheet)
-        if (a->answer.place >= 0 && a->answer.place < kProblemCount)
-            times[a->answer.place] = a->answer.changedSeconds;
-    for (const StoredAnswer* stored : sheet) {
-        const AnswerRecord& a = stored->answer;
-        FactStat& fact = facts[{a.operation, a.left, a.right}];
-        fact.left = a.left;
-        fact.operation = a.operation;
-        fact.right = a.right;
-        fact.expected = a.expected;
-        ++fact.asked;
-        if (a.markedRight)
-            ++fact.answeredRight;
-        else
-            ++fact.wrongAnswers[a.typed];
-        if (a.place >= 0 && a.place < kProblemCount)
-            if (const std::optional<double> seconds = gap(times, a.place))
-                fact.seconds.append(*seconds);
-    }
-}
-
-}  // namespace
 
 QString FactStat::typicalWrong() const {
     QString typical;
@@ -65,11 +17,7 @@ QString FactStat::typicalWrong() const {
 }
 
 std::optional<double> FactStat::typicalSeconds() const {
-    if (seconds.isEmpty()) return std::nullopt;
-    QList<double> sorted = seconds;
-    std::sort(sorted.begin(), sorted.end());
-    const qsizetype middle = sorted.size() / 2;
-    return sorted.size() % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
+    return timed ? std::optional<double>(timedSeconds / timed) : std::nullopt;
 }
 
 QString shownSign(const QString& operation) {
@@ -83,18 +31,18 @@ QString FactStat::problemText() const {
     return QStringLiteral("%1 %2 %3").arg(left).arg(shownSign(operation)).arg(right);
 }
 
-QList<FactStat> factStats(const QList<StoredAnswer>& answers) {
-    QMap<Key, FactStat> facts;
-    QList<const StoredAnswer*> sheet;
-    for (const StoredAnswer& answer : answers) {
-        if (!sheet.isEmpty() && sheet.front()->sheet != answer.sheet) {
-            addSheet(facts, sheet);
-            sheet.clear();
-        }
-        sheet.append(&answer);
+QList<FactStat> factStats(const QList<FactTotal>& totals, const QList<TypedWrong>& wrong) {
+    QList<FactStat> facts;
+    QMap<std::tuple<QString, int, int>, qsizetype> places;
+    for (const FactTotal& total : totals) {
+        places.insert({total.operation, total.left, total.right}, facts.size());
+        facts.append({total, {}});
     }
-    addSheet(facts, sheet);
-    return facts.values();
+    for (const TypedWrong& typed : wrong)
+        if (const auto at = places.constFind({typed.operation, typed.left, typed.right});
+            at != places.cend())
+            facts[*at].wrongAnswers[typed.typed] += typed.times;
+    return facts;
 }
 
 int gridSize(const QString& operation) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scores/core/answer_record.h"
+#include "scores/core/fact_totals.h"
 
 #include <QList>
 #include <QMap>
@@ -9,22 +9,14 @@
 #include <optional>
 
 // What a range's answers tell of one fact (a problem with its operands).
-struct FactStat {
-    int left = 0;
-    QString operation;  // as stored: "+", "-", "x" or "/"
-    int right = 0;
-    QString expected;
-    int asked = 0;
-    int answeredRight = 0;
+struct FactStat : FactTotal {
     QMap<QString, int> wrongAnswers;  // typed text and how often
-    // Seconds from the box before to this one, where both were filled in order.
-    QList<double> seconds;
 
     int missed() const { return asked - answeredRight; }
     double share() const { return asked ? double(answeredRight) / asked : 0.0; }
     // The wrong answer typed most often; of equals, the first in text order.
     QString typicalWrong() const;
-    // The median of `seconds`; none without any.
+    // The mean of the timed gaps; none without any.
     std::optional<double> typicalSeconds() const;
     // "7 + 5", with the signs the screens show.
     QString problemText() const;
@@ -33,8 +25,8 @@ struct FactStat {
 // The sign the screens show for a stored operation.
 QString shownSign(const QString& operation);
 
-// The facts of `answers`, in the order of operation, left and right operand.
-QList<FactStat> factStats(const QList<StoredAnswer>& answers);
+// The facts of `totals`, in their order, with the wrong answers typed for each.
+QList<FactStat> factStats(const QList<FactTotal>& totals, const QList<TypedWrong>& wrong);
 
 // Where a fact sits in its operation's grid: sums and differences of numbers up to
 // 20, products of the times tables up to 12 x 12, and their quotients by divisor

@@ -2,6 +2,7 @@
 
 #include "answer_record.h"
 #include "date_texts.h"
+#include "fact_totals.h"
 #include "score_schema.h"
 #include "score_transaction.h"
 
@@ -11,6 +12,7 @@
 
 using namespace ScoreTable;
 
+// The totals per fact never hold incomplete records, so they stay as they are.
 Result<void> ScoreStore::removeIncomplete(const QString& databasePath) {
     const Result<DatabaseConnection> opened = open(databasePath);
     if (!opened) return Failure{opened.error()};
@@ -34,6 +36,7 @@ Result<void> ScoreStore::removeDays(const QString& databasePath, QDate first, QD
             remove.addBindValue(sdateText(last));
             return remove.exec();
         };
-        return removeFrom(AnswerTable::kName) && removeFrom(kName);
+        return removeFromFactTotals(remove, first, last) && removeFrom(AnswerTable::kName) &&
+               removeFrom(kName);
     });
 }

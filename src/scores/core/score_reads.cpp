@@ -95,6 +95,18 @@ StoredAnswer answerAt(const QSqlQuery& select) {
          changed.isNull() ? std::nullopt : std::optional<double>(changed.toDouble())}};
 }
 
+FactTotal factTotalAt(const QSqlQuery& select) {
+    const auto number = [&select](int i) { return select.value(i).toInt(); };
+    return {number(0),         select.value(1).toString(), number(2), select.value(3).toString(),
+            number(4),         number(5),                  number(6),
+            select.value(7).toDouble()};
+}
+
+TypedWrong typedWrongAt(const QSqlQuery& select) {
+    return {select.value(0).toInt(), select.value(1).toString(), select.value(2).toInt(),
+            select.value(3).toString(), select.value(4).toInt()};
+}
+
 }  // namespace
 
 template <typename T>
@@ -137,15 +149,19 @@ Result<QList<DailyScore>> ScoreStore::daily(const QString& databasePath, const Q
 Result<QList<StoredAnswer>> ScoreStore::answersToPractise(const QString& databasePath,
                                                           const QString& category, QDate first,
                                                           QDate last, int recent) {
-    // A sheet's rows are stored together, so the newest rows are whole sheets but the oldest.
+    // The wrong ones come whole from their partial index, in order; the recent right ones
+    // are merged in. A sheet's rows are stored together, so the newest rows are whole
+    // sheets but the oldest.
     return select(databasePath,
-                  QStringLiteral("SELECT %1 FROM %2 WHERE %3 BETWEEN ? AND ? AND"
-                                 " %4 = ? COLLATE NOCASE AND (NOT %7 OR rowid IN (SELECT rowid"
-                                 " FROM %2 WHERE %3 <= ? AND %4 = ? COLLATE NOCASE"
-                                 " ORDER BY %3 DESC, rowid DESC LIMIT ?)) ORDER BY %3, %5, %6")
+                  QStringLiteral("SELECT %1 FROM %2 WHERE %7 = 0 AND %4 = ? COLLATE NOCASE"
+                                 " AND %3 BETWEEN ? AND ? UNION ALL SELECT %1 FROM %2 WHERE"
+                                 " %7 != 0 AND %3 >= ? AND rowid IN (SELECT rowid FROM %2 WHERE"
+                                 " %3 <= ? AND %4 = ? COLLATE NOCASE ORDER BY %3 DESC, rowid DESC"
+                                 " LIMIT ?) ORDER BY %3, %5, %6")
                       .arg(AnswerTable::kColumns, AnswerTable::kName, kDate, kCategory,
                            AnswerTable::kSheet, AnswerTable::kPlace, AnswerTable::kMarkedRight),
-                  {sdateText(first), sdateText(last), category, sdateText(last), category, recent},
+                  {category, sdateText(first), sdateText(last), sdateText(first), sdateText(last),
+                   category, recent},
                   answerAt);
 }
 
@@ -183,4 +199,16 @@ Result<QList<MarkedSheet>> ScoreStore::unsentSheets(const QString& databasePath)
         sheets.last().answers.append(row.answer);
     }
     return sheets;
+}
+
+Result<QList<FactTotal>> ScoreStore::factTotals(const QString& databasePath,
+                                                const QString& category, QDate first, QDate last) {
+    return select(databasePath, factTotalsRead(), factTotalsValues(category, first, last),
+                  factTotalAt);
+}
+
+Result<QList<TypedWrong>> ScoreStore::typedWrong(const QString& databasePath,
+                                                 const QString& category, QDate first, QDate last) {
+    return select(databasePath, typedWrongRead(), {category, sdateText(first), sdateText(last)},
+                  typedWrongAt);
 }

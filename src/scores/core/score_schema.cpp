@@ -1,6 +1,7 @@
 #include "score_schema.h"
 
 #include "answer_record.h"
+#include "fact_totals.h"
 #include "score_transaction.h"
 
 #include <QFile>
@@ -53,6 +54,15 @@ QStringList answerStatements() {
             .arg(A::kName, kDate, kCategory),
         QStringLiteral("CREATE INDEX IF NOT EXISTS answer_incomplete ON %1 (%2) WHERE %3")
             .arg(A::kName, kLevel, incompleteCondition()),
+        // The wrong answers alone, one in five or so, whole and in the order a mistakes round
+        // reads them, so that neither it nor the facts view visits the table's pages for them.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS answer_wrong ON %1 (%2 COLLATE NOCASE, %3, %4,"
+                       " %5, %6) WHERE %7 = 0")
+            .arg(A::kName, kCategory, kDate, A::kSheet, A::kPlace,
+                 QStringList{A::kOperation, A::kLeft, A::kRight, A::kTyped, A::kExpected, kLevel,
+                             kSpeed, kScore, A::kRound, A::kMarkedRight, A::kChanged}
+                     .join(u", "),
+                 A::kMarkedRight),
     };
 }
 
@@ -74,7 +84,7 @@ QStringList schemaStatements() {
                summaryIndexStatement(),
                incompleteIndexStatement(),
            } +
-           answerStatements() + QStringList{sentStatement()};
+           answerStatements() + factTotalsStatements() + QStringList{sentStatement()};
 }
 
 bool runStatements(QSqlQuery& query, const QStringList& statements) {
@@ -149,19 +159,23 @@ Result<void> checkScoreDatabase(const QString& path) {
 }
 
 // The summary index took its present form in version 2, the index of incomplete
-// records came in 3, the answers in 4, the sheets sent to a class server in 6. A file
-// restored or copied without the answers gets them whatever its version says.
+// records came in 3, the answers in 4, the totals per fact in 5, the sheets sent to a
+// class server in 6. A file restored or copied without the answers or the totals gets
+// them whatever its version says.
 Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
     QSqlQuery version(db);
     if (!version.exec(QStringLiteral("SELECT (SELECT user_version FROM pragma_user_version),"
-                                     " EXISTS (SELECT 1 FROM sqlite_master WHERE name = '%1')")
-                          .arg(AnswerTable::kName)) ||
+                                     " (SELECT count(*) FROM sqlite_master WHERE name IN"
+                                     " ('%1', '%2', '%3'))")
+                          .arg(AnswerTable::kName, FactTotalsTable::kDays,
+                               FactTotalsTable::kMonths)) ||
         !version.next())
         return Failure{version.lastError().text()};
     const int from = version.value(0).toInt();
-    if (from >= kSchemaVersion && version.value(1).toBool()) return {};
+    const bool tables = version.value(1).toInt() == 3;
+    if (from >= kSchemaVersion && tables) return {};
     version.finish();
-    return runInTransaction(db, [from](QSqlQuery& query) {
+    return runInTransaction(db, [from, tables](QSqlQuery& query) {
         const bool indexes =
             from >= 3 ||
             ((from >= 2 || (query.exec(QStringLiteral("DROP INDEX IF EXISTS score_summary")) &&
@@ -169,6 +183,7 @@ Result<void> upgradeScoreSchema(const QSqlDatabase& db) {
              query.exec(QStringLiteral("DROP INDEX IF EXISTS score_incomplete")) &&
              query.exec(incompleteIndexStatement()));
         return indexes && runStatements(query, answerStatements()) &&
+               ((from >= 5 && tables) || remakeFactTotals(query)) &&
                (from >= 6 || query.exec(sentStatement())) &&
                query.exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     });

@@ -17,7 +17,8 @@ Result<void> createScoreDatabase(const QString& path);
 Result<void> checkScoreTable(const QSqlDatabase& db);
 Result<void> checkScoreDatabase(const QString& path);
 
-// Gives a file made by an earlier build the indexes it lacks; no record is touched.
+// Gives a file made by an earlier build the indexes and tables it lacks, the totals
+// per fact made from its answers; no record or answer is touched.
 Result<void> upgradeScoreSchema(const QSqlDatabase& db);
 
 // Records no summary may count: those lacking a speed, a date or a level, and test

@@ -1,6 +1,7 @@
 #include "score_store.h"
 
 #include "date_texts.h"
+#include "fact_totals.h"
 #include "score_schema.h"
 #include "score_transaction.h"
 
@@ -113,7 +114,8 @@ Result<bool> ScoreStore::insert(const QString& databasePath, const MarkedSheet& 
     const Result<DatabaseConnection> opened = open(databasePath, locks);
     if (!opened) return Failure{opened.error()};
     const QSqlError error = runTransaction(opened->database(), [&sheet](QSqlQuery& insert) {
-        return insertRecord(insert, sheet.record) && insertAnswers(insert, sheet);
+        return insertRecord(insert, sheet.record) && insertAnswers(insert, sheet) &&
+               addToFactTotals(insert, AnswerTable::kSheet + QStringLiteral(" = ?"), {sheet.id});
     });
     if (!error.isValid()) return true;
     if (locks == Locks::GiveUp && isLockError(error)) return false;

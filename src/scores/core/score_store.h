@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answer_record.h"
+#include "fact_totals.h"
 
 #include "app/core/result.h"
 
@@ -57,6 +58,14 @@ public:
     // category when `category` is empty.
     Result<QList<StoredAnswer>> answers(const QString& databasePath, const QString& category,
                                         QDate first, QDate last);
+
+    // The totals per fact of `category` (in any letter case) from `first` to `last`,
+    // both included, in the order of operation, left and right operand.
+    Result<QList<FactTotal>> factTotals(const QString& databasePath, const QString& category,
+                                        QDate first, QDate last);
+    // The wrong answers typed over the same range, each with how often.
+    Result<QList<TypedWrong>> typedWrong(const QString& databasePath, const QString& category,
+                                         QDate first, QDate last);
 
     // What a round of mistakes is drawn from, ordered as answers(): the answers of
     // `category` (in any letter case) from `first` to `last` that were marked wrong, and
