@@ -588,7 +588,7 @@ El servidor respondió: %1</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation>Último día de práctica</translation>
+        <translation>Última práctica</translation>
     </message>
     <message>
         <source>Average scores</source>
