@@ -61,140 +61,142 @@
     <name>ClassConfigFile</name>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Datei</translation>
     </message>
     <message>
         <source>it is longer than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist länger als %1 KiB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein UTF-8-Text</translation>
     </message>
     <message>
         <source>no &quot;key = value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kein „Schlüssel = Wert“</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel „%1“</translation>
     </message>
     <message>
         <source>it names no &quot;class&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>darin fehlt „class“</translation>
     </message>
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>darin steht weder „service“ noch „connection“</translation>
     </message>
 </context>
 <context>
     <name>ClassOverview</name>
     <message>
         <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Klasse eingerichtet. Klasse und Server werden in ~/.config/%1 oder /etc/xdg/%1 angegeben.</translation>
     </message>
 </context>
 <context>
     <name>ClassOverviewWindow</name>
     <message>
         <source>Class overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenübersicht: %1</translation>
     </message>
     <message>
         <source>Class %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse %1</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Averages and facts from</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitte und Aufgaben vom</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Drucken</translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished">Als CSV speichern</translation>
+        <translation>Als CSV speichern</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Class %1 %2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse %1 %2.csv</translation>
     </message>
     <message>
         <source>Save the overview as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht als CSV speichern</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellendateien (*.csv)</translation>
     </message>
     <message>
         <source>The overview was not saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übersicht wurde nicht als „%1“ gespeichert: %2</translation>
     </message>
 </context>
 <context>
     <name>ClassReads</name>
     <message>
         <source>The class could not be read from the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse konnte nicht vom Server gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ClassServer</name>
     <message>
         <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Klasse „%1“ kann nicht angezeigt werden: Der PostgreSQL-Treiber von Qt ist nicht installiert (das Paket libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klassenserver war nicht erreichbar oder hat die Verbindung abgelehnt, darum kann die Klasse „%1“ nicht angezeigt werden. Der Server meldete: %2</translation>
     </message>
     <message>
         <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
 
 The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Blätter bleiben erst einmal auf diesem Computer: Der Klassenserver konnte sie gerade nicht annehmen. Sie werden später von selbst nachgeschickt.
+
+Der Server meldete: %1</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>der PostgreSQL-Treiber von Qt (Paket libqt6sql6-psql) ist nicht installiert</translation>
     </message>
 </context>
 <context>
     <name>ConnectionString</name>
     <message>
         <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung als Paare „Schlüsselwort=Wert“ angeben, nicht als URI</translation>
     </message>
     <message>
         <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Passwort in der Verbindung; Passwörter gehören in ~/.pgpass oder die Dienstdatei</translation>
     </message>
     <message>
         <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Semikolon, das der Treiber von Qt als Leerzeichen liest</translation>
     </message>
 </context>
 <context>
@@ -246,24 +248,24 @@ The server said: %1</source>
     </message>
     <message>
         <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte liegen im eigenen Datenordner des Benutzers. Das Programm geht nur ins Internet, wenn eine Schule einen Klassenserver einrichtet, der dann die Blätter für die Klassenübersicht der Lehrkraft sammelt.</translation>
     </message>
     <message>
         <source>Brenlo Class Overview</source>
         <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brenlo Klassenübersicht</translation>
     </message>
     <message>
         <source>Class Practice Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsübersicht der Klasse</translation>
     </message>
     <message>
         <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht für Lehrkräfte über die Rechenblätter einer Klasse</translation>
     </message>
     <message>
         <source>arithmetic;class;teacher;school;scores;practice;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnen;Klasse;Lehrkraft;Lehrer;Lehrerin;Schule;Punkte;Übung;</translation>
     </message>
 </context>
 <context>
@@ -574,67 +576,67 @@ The server said: %1</source>
     <name>OverviewTables</name>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Sheets this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Blätter diese Woche</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geübt</translation>
     </message>
     <message>
         <source>Average scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte im Schnitt</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Stufe</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished">Blätter</translation>
+        <translation>Blätter</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation type="unfinished">Durchschnittspunkte</translation>
+        <translation>Durchschnittspunkte</translation>
     </message>
     <message>
         <source>Of a full sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom vollen Blatt</translation>
     </message>
     <message>
         <source>Facts missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Am häufigsten falsch gelöst</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished">Aufgabe</translation>
+        <translation>Aufgabe</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtiges Ergebnis</translation>
     </message>
     <message>
         <source>Times missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft falsch</translation>
     </message>
     <message>
         <source>Children who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder mit Fehler</translation>
     </message>
     <message>
         <source>Typical wrong answer</source>
-        <translation type="unfinished">Häufige falsche Antwort</translation>
+        <translation>Häufige falsche Antwort</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1227,7 @@ Hier ist stattdessen ein normales Blatt.</translation>
     <message>
         <source>Do you really want to clean up database from %1 to %2</source>
         <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank vom %1 bis %2 wirklich aufräumen</translation>
     </message>
 </context>
 <context>

@@ -61,140 +61,142 @@
     <name>ClassConfigFile</name>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is longer than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 KiB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es texto UTF-8</translation>
     </message>
     <message>
         <source>no &quot;key = value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>falta &quot;clave = valor&quot;</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it names no &quot;class&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica la clave &quot;class&quot;</translation>
     </message>
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica ni &quot;service&quot; ni &quot;connection&quot;</translation>
     </message>
 </context>
 <context>
     <name>ClassOverview</name>
     <message>
         <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna clase configurada. La clase y su servidor se indican en ~/.config/%1 o en /etc/xdg/%1.</translation>
     </message>
 </context>
 <context>
     <name>ClassOverviewWindow</name>
     <message>
         <source>Class overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la clase: %1</translation>
     </message>
     <message>
         <source>Class %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clase %1</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer día</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Último día</translation>
     </message>
     <message>
         <source>Averages and facts from</source>
-        <translation type="unfinished"></translation>
+        <translation>Medias y operaciones del</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>al</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimir</translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished">Guardar como CSV</translation>
+        <translation>Guardar como CSV</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Class %1 %2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Clase %1 %2.csv</translation>
     </message>
     <message>
         <source>Save the overview as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el resumen como CSV</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas de cálculo (*.csv)</translation>
     </message>
     <message>
         <source>The overview was not saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El resumen no se guardó como &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>ClassReads</name>
     <message>
         <source>The class could not be read from the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la clase del servidor: %1</translation>
     </message>
 </context>
 <context>
     <name>ClassServer</name>
     <message>
         <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede mostrar la clase &quot;%1&quot;: el controlador PostgreSQL de Qt no está instalado (el paquete libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo contactar con el servidor de la clase o este rechazó la conexión, así que no se puede mostrar la clase &quot;%1&quot;. El servidor respondió: %2</translation>
     </message>
     <message>
         <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
 
 The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ahora tus hojas se guardan en este ordenador: el servidor de la clase no ha podido recibirlas ahora mismo. Se enviarán solas más tarde.
+
+El servidor respondió: %1</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador PostgreSQL de Qt (paquete libqt6sql6-psql) no está instalado</translation>
     </message>
 </context>
 <context>
     <name>ConnectionString</name>
     <message>
         <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe la conexión como pares &quot;clave=valor&quot;, no como URI</translation>
     </message>
     <message>
         <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation type="unfinished"></translation>
+        <translation>una contraseña en la conexión; las contraseñas van en ~/.pgpass o en el archivo de servicios</translation>
     </message>
     <message>
         <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation type="unfinished"></translation>
+        <translation>un punto y coma, que el controlador de Qt lee como un espacio</translation>
     </message>
 </context>
 <context>
@@ -246,24 +248,24 @@ The server said: %1</source>
     </message>
     <message>
         <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las puntuaciones se guardan en la carpeta de datos del propio usuario. El programa solo se conecta a la red cuando un colegio configura un servidor de la clase, que entonces recoge las hojas para el resumen de la clase del profesor o la profesora.</translation>
     </message>
     <message>
         <source>Brenlo Class Overview</source>
         <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brenlo Class Overview</translation>
     </message>
     <message>
         <source>Class Practice Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la práctica de la clase</translation>
     </message>
     <message>
         <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen para el profesorado de las hojas de práctica de aritmética de una clase</translation>
     </message>
     <message>
         <source>arithmetic;class;teacher;school;scores;practice;</source>
-        <translation type="unfinished"></translation>
+        <translation>aritmética;clase;profesor;profesora;maestro;maestra;colegio;escuela;puntuaciones;práctica;</translation>
     </message>
 </context>
 <context>
@@ -574,67 +576,67 @@ The server said: %1</source>
     <name>OverviewTables</name>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Sheets this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Hojas esta semana</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Última práctica</translation>
     </message>
     <message>
         <source>Average scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones medias</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Nivel</translation>
+        <translation>Nivel</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished">Hojas</translation>
+        <translation>Hojas</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation type="unfinished">Puntuación media</translation>
+        <translation>Puntuación media</translation>
     </message>
     <message>
         <source>Of a full sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>De una hoja completa</translation>
     </message>
     <message>
         <source>Facts missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones más falladas</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished">Operación</translation>
+        <translation>Operación</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta</translation>
     </message>
     <message>
         <source>Times missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallos</translation>
     </message>
     <message>
         <source>Children who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos que la fallaron</translation>
     </message>
     <message>
         <source>Typical wrong answer</source>
-        <translation type="unfinished">Error más frecuente</translation>
+        <translation>Error más frecuente</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1227,7 @@ Aquí tienes una hoja normal.</translation>
     <message>
         <source>Do you really want to clean up database from %1 to %2</source>
         <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres borrar los registros del %1 al %2?</translation>
     </message>
 </context>
 <context>

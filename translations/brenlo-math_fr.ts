@@ -61,140 +61,142 @@
     <name>ClassConfigFile</name>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>it is longer than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 Kio</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>no &quot;key = value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de «&#xa0;clé = valeur&#xa0;»</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>it names no &quot;class&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;indique aucune «&#xa0;class&#xa0;»</translation>
     </message>
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;indique ni «&#xa0;service&#xa0;» ni «&#xa0;connection&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>ClassOverview</name>
     <message>
         <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune classe n&apos;est configurée. Indiquez la classe et son serveur dans ~/.config/%1 ou /etc/xdg/%1.</translation>
     </message>
 </context>
 <context>
     <name>ClassOverviewWindow</name>
     <message>
         <source>Class overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble de la classe&#xa0;: %1</translation>
     </message>
     <message>
         <source>Class %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier jour</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier jour</translation>
     </message>
     <message>
         <source>Averages and facts from</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyennes et calculs du</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Imprimer</translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished">Exporter en CSV</translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Class %1 %2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1 %2.csv</translation>
     </message>
     <message>
         <source>Save the overview as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la vue d&apos;ensemble en CSV</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de tableur (*.csv)</translation>
     </message>
     <message>
         <source>The overview was not saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La vue d&apos;ensemble n&apos;a pas été enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ClassReads</name>
     <message>
         <source>The class could not be read from the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la classe sur le serveur&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>ClassServer</name>
     <message>
         <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la classe «&#xa0;%1&#xa0;»&#xa0;: le pilote PostgreSQL de Qt n&apos;est pas installé (paquet libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de classe est injoignable ou a refusé la connexion, la classe «&#xa0;%1&#xa0;» ne peut donc pas être affichée. Réponse du serveur&#xa0;: %2</translation>
     </message>
     <message>
         <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
 
 The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes fiches sont gardées sur cet ordinateur pour l&apos;instant&#xa0;: le serveur de classe n&apos;a pas pu les recevoir. Elles lui seront envoyées plus tard, toutes seules.
+
+Réponse du serveur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote PostgreSQL de Qt (paquet libqt6sql6-psql) n&apos;est pas installé</translation>
     </message>
 </context>
 <context>
     <name>ConnectionString</name>
     <message>
         <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation type="unfinished"></translation>
+        <translation>écrivez la connexion en paires «&#xa0;mot-clé=valeur&#xa0;», pas en URI</translation>
     </message>
     <message>
         <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation type="unfinished"></translation>
+        <translation>un mot de passe dans la connexion&#xa0;; les mots de passe vont dans ~/.pgpass ou dans le fichier de services</translation>
     </message>
     <message>
         <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation type="unfinished"></translation>
+        <translation>un point-virgule, que le pilote de Qt lit comme une espace</translation>
     </message>
 </context>
 <context>
@@ -246,24 +248,24 @@ The server said: %1</source>
     </message>
     <message>
         <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les scores sont gardés dans le dossier de données de l&apos;utilisateur. Le programme n&apos;utilise le réseau que si une école met en place un serveur de classe, qui recueille alors les fiches pour la vue d&apos;ensemble de l&apos;enseignant.</translation>
     </message>
     <message>
         <source>Brenlo Class Overview</source>
         <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brenlo Class Overview</translation>
     </message>
     <message>
         <source>Class Practice Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi de l&apos;entraînement de la classe</translation>
     </message>
     <message>
         <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble des fiches de calcul d&apos;une classe, pour l&apos;enseignant</translation>
     </message>
     <message>
         <source>arithmetic;class;teacher;school;scores;practice;</source>
-        <translation type="unfinished"></translation>
+        <translation>calcul;arithmétique;classe;enseignant;professeur;école;scores;entraînement;</translation>
     </message>
 </context>
 <context>
@@ -574,67 +576,67 @@ The server said: %1</source>
     <name>OverviewTables</name>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>Sheets this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiches cette semaine</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier entraînement</translation>
     </message>
     <message>
         <source>Average scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores moyens</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Niveau</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished">Fiches</translation>
+        <translation>Fiches</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation type="unfinished">Score moyen</translation>
+        <translation>Score moyen</translation>
     </message>
     <message>
         <source>Of a full sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur une fiche complète</translation>
     </message>
     <message>
         <source>Facts missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs les plus ratés</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished">Calcul</translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse</translation>
     </message>
     <message>
         <source>Times missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fois raté</translation>
     </message>
     <message>
         <source>Children who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants qui l&apos;ont raté</translation>
     </message>
     <message>
         <source>Typical wrong answer</source>
-        <translation type="unfinished">Erreur fréquente</translation>
+        <translation>Erreur fréquente</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1227,7 @@ Voici une fiche normale à la place.</translation>
     <message>
         <source>Do you really want to clean up database from %1 to %2</source>
         <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment nettoyer la base du %1 au %2</translation>
     </message>
 </context>
 <context>

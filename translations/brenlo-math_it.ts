@@ -61,140 +61,142 @@
     <name>ClassConfigFile</name>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file</translation>
     </message>
     <message>
         <source>it is longer than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>supera i %1 KiB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è testo UTF-8</translation>
     </message>
     <message>
         <source>no &quot;key = value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>manca &quot;chiave = valore&quot;</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave sconosciuta &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it names no &quot;class&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>non indica &quot;class&quot;</translation>
     </message>
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>non indica né &quot;service&quot; né &quot;connection&quot;</translation>
     </message>
 </context>
 <context>
     <name>ClassOverview</name>
     <message>
         <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna classe configurata. Indicare la classe e il suo server in ~/.config/%1 o in /etc/xdg/%1.</translation>
     </message>
 </context>
 <context>
     <name>ClassOverviewWindow</name>
     <message>
         <source>Class overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica della classe: %1</translation>
     </message>
     <message>
         <source>Class %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo giorno</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo giorno</translation>
     </message>
     <message>
         <source>Averages and facts from</source>
-        <translation type="unfinished"></translation>
+        <translation>Medie e operazioni dal</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>al</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished">Stampa</translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished">Salva come CSV</translation>
+        <translation>Salva come CSV</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Class %1 %2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Classe %1 %2.csv</translation>
     </message>
     <message>
         <source>Save the overview as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva la panoramica come CSV</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fogli di calcolo (*.csv)</translation>
     </message>
     <message>
         <source>The overview was not saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La panoramica non è stata salvata come &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>ClassReads</name>
     <message>
         <source>The class could not be read from the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere la classe dal server: %1</translation>
     </message>
 </context>
 <context>
     <name>ClassServer</name>
     <message>
         <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è possibile mostrare la classe &quot;%1&quot;: il driver PostgreSQL di Qt non è installato (il pacchetto libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server della classe non è raggiungibile o ha rifiutato la connessione, quindi non è possibile mostrare la classe &quot;%1&quot;. Il server ha risposto: %2</translation>
     </message>
     <message>
         <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
 
 The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ora le tue schede restano su questo computer: il server della classe non ha potuto riceverle adesso. Gli verranno inviate più tardi, in automatico.
+
+Il server ha risposto: %1</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>il driver PostgreSQL di Qt (pacchetto libqt6sql6-psql) non è installato</translation>
     </message>
 </context>
 <context>
     <name>ConnectionString</name>
     <message>
         <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation type="unfinished"></translation>
+        <translation>scrivere la connessione come coppie &quot;chiave=valore&quot;, non come URI</translation>
     </message>
     <message>
         <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation type="unfinished"></translation>
+        <translation>una password nella connessione; le password vanno in ~/.pgpass o nel file dei servizi</translation>
     </message>
     <message>
         <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation type="unfinished"></translation>
+        <translation>un punto e virgola, che il driver di Qt legge come uno spazio</translation>
     </message>
 </context>
 <context>
@@ -246,24 +248,24 @@ The server said: %1</source>
     </message>
     <message>
         <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
-        <translation type="unfinished"></translation>
+        <translation>I punteggi sono conservati nella cartella dei dati dell&apos;utente. Il programma si collega alla rete solo se una scuola configura un server della classe, che poi raccoglie le schede per la panoramica della classe dell&apos;insegnante.</translation>
     </message>
     <message>
         <source>Brenlo Class Overview</source>
         <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brenlo Class Overview</translation>
     </message>
     <message>
         <source>Class Practice Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica degli esercizi della classe</translation>
     </message>
     <message>
         <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica per l&apos;insegnante delle schede di aritmetica di una classe</translation>
     </message>
     <message>
         <source>arithmetic;class;teacher;school;scores;practice;</source>
-        <translation type="unfinished"></translation>
+        <translation>aritmetica;classe;insegnante;maestra;maestro;scuola;punteggi;esercizi;</translation>
     </message>
 </context>
 <context>
@@ -574,67 +576,67 @@ The server said: %1</source>
     <name>OverviewTables</name>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunni</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunno</translation>
     </message>
     <message>
         <source>Sheets this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Schede in settimana</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo esercizio</translation>
     </message>
     <message>
         <source>Average scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggi medi</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Livello</translation>
+        <translation>Livello</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished">Schede</translation>
+        <translation>Schede</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation type="unfinished">Punteggio medio</translation>
+        <translation>Punteggio medio</translation>
     </message>
     <message>
         <source>Of a full sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Del massimo</translation>
     </message>
     <message>
         <source>Facts missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni più sbagliate</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished">Operazione</translation>
+        <translation>Operazione</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta giusta</translation>
     </message>
     <message>
         <source>Times missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Errori</translation>
     </message>
     <message>
         <source>Children who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunni che l&apos;hanno sbagliata</translation>
     </message>
     <message>
         <source>Typical wrong answer</source>
-        <translation type="unfinished">Errore tipico</translation>
+        <translation>Errore tipico</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1227,7 @@ Ecco invece una scheda normale.</translation>
     <message>
         <source>Do you really want to clean up database from %1 to %2</source>
         <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuoi davvero pulire il database dal %1 al %2</translation>
     </message>
 </context>
 <context>

@@ -61,140 +61,142 @@
     <name>ClassConfigFile</name>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen bestand</translation>
     </message>
     <message>
         <source>it is longer than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>het is groter dan %1 KiB</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen UTF-8-tekst</translation>
     </message>
     <message>
         <source>no &quot;key = value&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>geen &quot;sleutel = waarde&quot;</translation>
     </message>
     <message>
         <source>unknown key &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende sleutel &quot;%1&quot;</translation>
     </message>
     <message>
         <source>it names no &quot;class&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>er staat geen &quot;class&quot; in</translation>
     </message>
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>er staat geen &quot;service&quot; en geen &quot;connection&quot; in</translation>
     </message>
 </context>
 <context>
     <name>ClassOverview</name>
     <message>
         <source>No class is set up. Name the class and its server in ~/.config/%1 or /etc/xdg/%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen klas ingesteld. Zet de naam van de klas en van de server in ~/.config/%1 of /etc/xdg/%1.</translation>
     </message>
 </context>
 <context>
     <name>ClassOverviewWindow</name>
     <message>
         <source>Class overview: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassenoverzicht: %1</translation>
     </message>
     <message>
         <source>Class %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klas %1</translation>
     </message>
     <message>
         <source>First day</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste dag</translation>
     </message>
     <message>
         <source>Last day</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste dag</translation>
     </message>
     <message>
         <source>Averages and facts from</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelden en sommen van</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>t/m</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished">Opslaan als CSV</translation>
+        <translation>Opslaan als CSV</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Sluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Class %1 %2.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Klas %1 %2.csv</translation>
     </message>
     <message>
         <source>Save the overview as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzicht opslaan als CSV</translation>
     </message>
     <message>
         <source>Spreadsheet files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spreadsheetbestanden (*.csv)</translation>
     </message>
     <message>
         <source>The overview was not saved as &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Het overzicht is niet opgeslagen als &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>
     <name>ClassReads</name>
     <message>
         <source>The class could not be read from the server: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De klas kon niet van de server worden gelezen: %1</translation>
     </message>
 </context>
 <context>
     <name>ClassServer</name>
     <message>
         <source>The class &quot;%1&quot; cannot be shown: Qt&apos;s PostgreSQL driver is not installed (the package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>De klas &quot;%1&quot; kan niet worden getoond: het PostgreSQL-stuurprogramma van Qt is niet geïnstalleerd (het pakket libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The class server could not be reached or refused the connection, so the class &quot;%1&quot; cannot be shown. The server said: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De klassenserver was niet bereikbaar of weigerde de verbinding, dus de klas &quot;%1&quot; kan niet worden getoond. De server meldde: %2</translation>
     </message>
     <message>
         <source>Your sheets are kept on this computer for now: the class server could not take them just now. They will be sent to it later by themselves.
 
 The server said: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bladen worden voorlopig op deze computer bewaard: de klassenserver kon ze nu even niet aannemen. Ze worden er later vanzelf naartoe gestuurd.
+
+De server meldde: %1</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Het PostgreSQL-stuurprogramma van Qt (pakket libqt6sql6-psql) is niet geïnstalleerd</translation>
     </message>
 </context>
 <context>
     <name>ConnectionString</name>
     <message>
         <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation type="unfinished"></translation>
+        <translation>schrijf de verbinding als paren &quot;trefwoord=waarde&quot;, niet als URI</translation>
     </message>
     <message>
         <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation type="unfinished"></translation>
+        <translation>een wachtwoord in de verbinding; wachtwoorden horen in ~/.pgpass of in het servicebestand</translation>
     </message>
     <message>
         <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation type="unfinished"></translation>
+        <translation>een puntkomma, die het stuurprogramma van Qt als spatie leest</translation>
     </message>
 </context>
 <context>
@@ -246,24 +248,24 @@ The server said: %1</source>
     </message>
     <message>
         <source>The scores are kept in the user&apos;s own data folder. The program goes online only when a school sets up a class server, which then collects the sheets for the teacher&apos;s class overview.</source>
-        <translation type="unfinished"></translation>
+        <translation>De scores worden bewaard in de eigen gegevensmap van de gebruiker. Het programma gaat alleen online als een school een klassenserver instelt, die dan de bladen verzamelt voor het klassenoverzicht van de leerkracht.</translation>
     </message>
     <message>
         <source>Brenlo Class Overview</source>
         <extracomment>The teacher&apos;s program: its name, kind and one-line summary in menus, and search words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brenlo Class Overview</translation>
     </message>
     <message>
         <source>Class Practice Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Oefenoverzicht van de klas</translation>
     </message>
     <message>
         <source>A teacher&apos;s overview of a class&apos;s arithmetic practice sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>Een overzicht voor de leerkracht van de oefenbladen rekenen van een klas</translation>
     </message>
     <message>
         <source>arithmetic;class;teacher;school;scores;practice;</source>
-        <translation type="unfinished"></translation>
+        <translation>rekenen;klas;leerkracht;leraar;school;scores;oefenen;</translation>
     </message>
 </context>
 <context>
@@ -574,67 +576,67 @@ The server said: %1</source>
     <name>OverviewTables</name>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Sheets this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Bladen deze week</translation>
     </message>
     <message>
         <source>Last day practised</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst geoefend</translation>
     </message>
     <message>
         <source>Average scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemiddelde scores</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished">Niveau</translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Sheets</source>
-        <translation type="unfinished">Bladen</translation>
+        <translation>Bladen</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation type="unfinished">Gemiddelde score</translation>
+        <translation>Gemiddelde score</translation>
     </message>
     <message>
         <source>Of a full sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Van een heel blad</translation>
     </message>
     <message>
         <source>Facts missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommen die het vaakst fout gingen</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished">Som</translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Right answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Goed antwoord</translation>
     </message>
     <message>
         <source>Times missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Keer fout</translation>
     </message>
     <message>
         <source>Children who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinderen met deze fout</translation>
     </message>
     <message>
         <source>Typical wrong answer</source>
-        <translation type="unfinished">Typisch fout antwoord</translation>
+        <translation>Typisch fout antwoord</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1227,7 @@ Hier is daarom een gewoon blad.</translation>
     <message>
         <source>Do you really want to clean up database from %1 to %2</source>
         <extracomment>%1 and %2 are the first and the last day of the range, as typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wil je de database echt opschonen van %1 t/m %2</translation>
     </message>
 </context>
 <context>
