@@ -1,4 +1,5 @@
 #include "app/core/installed_translation.h"
+#include "overview/class_overview_window.h"
 #include "scores/core/score_vocabulary.h"
 #include "support/test_app.h"
 
@@ -83,6 +84,18 @@ private Q_SLOTS:
             }
             found << misfits(screen);
         }
+        // The teacher's program, with a row in each table.
+        const ClassFigures figures{{{u"Ann"_s, 2, QDate(2026, 12, 4)}},
+                                   {{categoryOf(PracticeKind::MultiplicationDivision),
+                                     levelName(Level::SuperDifficult), 3, 15.5}},
+                                   {}};
+        ClassOverviewWindow overview({*app.clock, *app.messages, *app.context.fileDialogs,
+                                      *app.printer},
+                                     u"3B"_s, [&](const DayRange&, QDate) { return figures; });
+        overview.showFigures();
+        overview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&overview));
+        found << misfits(&overview);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
         // Whatever the screens show, a sheet's level and category are stored in English.
         TestApp::click(app.show(ScreenId::FiveLevelDifficulty), u"Command4"_s);

@@ -58,7 +58,27 @@
     </message>
 </context>
 <context>
-    <name>ClassConfigFile</name>
+    <name>ClassConfig</name>
+    <message>
+        <source>The class server&apos;s configuration &quot;%1&quot; cannot be used: %2.</source>
+        <translation>Die Konfiguration des Klassenservers „%1“ kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value</source>
+        <translation>„%1“ hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>a second &quot;class&quot;</source>
+        <translation>ein zweites „class“</translation>
+    </message>
+    <message>
+        <source>a second &quot;%1&quot; (give either &quot;service&quot; or &quot;connection&quot;, once)</source>
+        <translation>ein zweites „%1“ (entweder „service“ oder „connection“ angeben, einmal)</translation>
+    </message>
     <message>
         <source>it is not a file</source>
         <translation>es ist keine Datei</translation>
@@ -86,6 +106,26 @@
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
         <translation>darin steht weder „service“ noch „connection“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the connection has no &quot;=&quot;</source>
+        <translation>„%1“ in der Verbindung hat kein „=“</translation>
+    </message>
+    <message>
+        <source>a quote in the connection is not closed</source>
+        <translation>ein Anführungszeichen in der Verbindung ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation>die Verbindung als Paare „Schlüsselwort=Wert“ angeben, nicht als URI</translation>
+    </message>
+    <message>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
+        <translation>ein Semikolon, das der Treiber von Qt als Leerzeichen liest</translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation>ein Passwort in der Verbindung; Passwörter gehören in ~/.pgpass oder die Dienstdatei</translation>
     </message>
 </context>
 <context>
@@ -182,21 +222,6 @@ Der Server meldete: %1</translation>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
         <translation>der PostgreSQL-Treiber von Qt (Paket libqt6sql6-psql) ist nicht installiert</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionString</name>
-    <message>
-        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation>die Verbindung als Paare „Schlüsselwort=Wert“ angeben, nicht als URI</translation>
-    </message>
-    <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation>ein Passwort in der Verbindung; Passwörter gehören in ~/.pgpass oder die Dienstdatei</translation>
-    </message>
-    <message>
-        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation>ein Semikolon, das der Treiber von Qt als Leerzeichen liest</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,27 @@
     </message>
 </context>
 <context>
-    <name>ClassConfigFile</name>
+    <name>ClassConfig</name>
+    <message>
+        <source>The class server&apos;s configuration &quot;%1&quot; cannot be used: %2.</source>
+        <translation>No se puede usar la configuración del servidor de clase &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value</source>
+        <translation>&quot;%1&quot; no tiene valor</translation>
+    </message>
+    <message>
+        <source>a second &quot;class&quot;</source>
+        <translation>una segunda clave &quot;class&quot;</translation>
+    </message>
+    <message>
+        <source>a second &quot;%1&quot; (give either &quot;service&quot; or &quot;connection&quot;, once)</source>
+        <translation>una segunda clave &quot;%1&quot; (indica &quot;service&quot; o &quot;connection&quot;, una sola vez)</translation>
+    </message>
     <message>
         <source>it is not a file</source>
         <translation>no es un archivo</translation>
@@ -86,6 +106,26 @@
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
         <translation>no indica ni &quot;service&quot; ni &quot;connection&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the connection has no &quot;=&quot;</source>
+        <translation>&quot;%1&quot; en la conexión no tiene &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>a quote in the connection is not closed</source>
+        <translation>unas comillas de la conexión no están cerradas</translation>
+    </message>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation>escribe la conexión como pares &quot;clave=valor&quot;, no como URI</translation>
+    </message>
+    <message>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
+        <translation>un punto y coma, que el controlador de Qt lee como un espacio</translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation>una contraseña en la conexión; las contraseñas van en ~/.pgpass o en el archivo de servicios</translation>
     </message>
 </context>
 <context>
@@ -182,21 +222,6 @@ El servidor respondió: %1</translation>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
         <translation>El controlador PostgreSQL de Qt (paquete libqt6sql6-psql) no está instalado</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionString</name>
-    <message>
-        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation>escribe la conexión como pares &quot;clave=valor&quot;, no como URI</translation>
-    </message>
-    <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation>una contraseña en la conexión; las contraseñas van en ~/.pgpass o en el archivo de servicios</translation>
-    </message>
-    <message>
-        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation>un punto y coma, que el controlador de Qt lee como un espacio</translation>
     </message>
 </context>
 <context>

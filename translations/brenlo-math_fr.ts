@@ -58,7 +58,27 @@
     </message>
 </context>
 <context>
-    <name>ClassConfigFile</name>
+    <name>ClassConfig</name>
+    <message>
+        <source>The class server&apos;s configuration &quot;%1&quot; cannot be used: %2.</source>
+        <translation>La configuration du serveur de classe «&#xa0;%1&#xa0;» ne peut pas être utilisée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas de valeur</translation>
+    </message>
+    <message>
+        <source>a second &quot;class&quot;</source>
+        <translation>une deuxième «&#xa0;class&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a second &quot;%1&quot; (give either &quot;service&quot; or &quot;connection&quot;, once)</source>
+        <translation>un deuxième «&#xa0;%1&#xa0;» (indiquez soit «&#xa0;service&#xa0;» soit «&#xa0;connection&#xa0;», une seule fois)</translation>
+    </message>
     <message>
         <source>it is not a file</source>
         <translation>ce n&apos;est pas un fichier</translation>
@@ -86,6 +106,26 @@
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
         <translation>le fichier n&apos;indique ni «&#xa0;service&#xa0;» ni «&#xa0;connection&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the connection has no &quot;=&quot;</source>
+        <translation>«&#xa0;%1&#xa0;» dans la connexion n&apos;a pas de «&#xa0;=&#xa0;»</translation>
+    </message>
+    <message>
+        <source>a quote in the connection is not closed</source>
+        <translation>un guillemet n&apos;est pas fermé dans la connexion</translation>
+    </message>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation>écrivez la connexion en paires «&#xa0;mot-clé=valeur&#xa0;», pas en URI</translation>
+    </message>
+    <message>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
+        <translation>un point-virgule, que le pilote de Qt lit comme une espace</translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation>un mot de passe dans la connexion&#xa0;; les mots de passe vont dans ~/.pgpass ou dans le fichier de services</translation>
     </message>
 </context>
 <context>
@@ -182,21 +222,6 @@ Réponse du serveur&#xa0;: %1</translation>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
         <translation>Le pilote PostgreSQL de Qt (paquet libqt6sql6-psql) n&apos;est pas installé</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionString</name>
-    <message>
-        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation>écrivez la connexion en paires «&#xa0;mot-clé=valeur&#xa0;», pas en URI</translation>
-    </message>
-    <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation>un mot de passe dans la connexion&#xa0;; les mots de passe vont dans ~/.pgpass ou dans le fichier de services</translation>
-    </message>
-    <message>
-        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation>un point-virgule, que le pilote de Qt lit comme une espace</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,27 @@
     </message>
 </context>
 <context>
-    <name>ClassConfigFile</name>
+    <name>ClassConfig</name>
+    <message>
+        <source>The class server&apos;s configuration &quot;%1&quot; cannot be used: %2.</source>
+        <translation>Non è possibile usare la configurazione del server di classe &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value</source>
+        <translation>&quot;%1&quot; non ha un valore</translation>
+    </message>
+    <message>
+        <source>a second &quot;class&quot;</source>
+        <translation>un secondo &quot;class&quot;</translation>
+    </message>
+    <message>
+        <source>a second &quot;%1&quot; (give either &quot;service&quot; or &quot;connection&quot;, once)</source>
+        <translation>un secondo &quot;%1&quot; (indicare &quot;service&quot; oppure &quot;connection&quot;, una sola volta)</translation>
+    </message>
     <message>
         <source>it is not a file</source>
         <translation>non è un file</translation>
@@ -86,6 +106,26 @@
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
         <translation>non indica né &quot;service&quot; né &quot;connection&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the connection has no &quot;=&quot;</source>
+        <translation>&quot;%1&quot; nella connessione non ha &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>a quote in the connection is not closed</source>
+        <translation>una virgoletta nella connessione non è chiusa</translation>
+    </message>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation>scrivere la connessione come coppie &quot;chiave=valore&quot;, non come URI</translation>
+    </message>
+    <message>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
+        <translation>un punto e virgola, che il driver di Qt legge come uno spazio</translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation>una password nella connessione; le password vanno in ~/.pgpass o nel file dei servizi</translation>
     </message>
 </context>
 <context>
@@ -182,21 +222,6 @@ Il server ha risposto: %1</translation>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
         <translation>il driver PostgreSQL di Qt (pacchetto libqt6sql6-psql) non è installato</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionString</name>
-    <message>
-        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation>scrivere la connessione come coppie &quot;chiave=valore&quot;, non come URI</translation>
-    </message>
-    <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation>una password nella connessione; le password vanno in ~/.pgpass o nel file dei servizi</translation>
-    </message>
-    <message>
-        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation>un punto e virgola, che il driver di Qt legge come uno spazio</translation>
     </message>
 </context>
 <context>

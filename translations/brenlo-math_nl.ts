@@ -58,7 +58,27 @@
     </message>
 </context>
 <context>
-    <name>ClassConfigFile</name>
+    <name>ClassConfig</name>
+    <message>
+        <source>The class server&apos;s configuration &quot;%1&quot; cannot be used: %2.</source>
+        <translation>De configuratie van de klassenserver &quot;%1&quot; kan niet worden gebruikt: %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value</source>
+        <translation>&quot;%1&quot; heeft geen waarde</translation>
+    </message>
+    <message>
+        <source>a second &quot;class&quot;</source>
+        <translation>een tweede &quot;class&quot;</translation>
+    </message>
+    <message>
+        <source>a second &quot;%1&quot; (give either &quot;service&quot; or &quot;connection&quot;, once)</source>
+        <translation>een tweede &quot;%1&quot; (geef &quot;service&quot; of &quot;connection&quot;, één keer)</translation>
+    </message>
     <message>
         <source>it is not a file</source>
         <translation>het is geen bestand</translation>
@@ -86,6 +106,26 @@
     <message>
         <source>it names no &quot;service&quot; and no &quot;connection&quot;</source>
         <translation>er staat geen &quot;service&quot; en geen &quot;connection&quot; in</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the connection has no &quot;=&quot;</source>
+        <translation>&quot;%1&quot; in de verbinding heeft geen &quot;=&quot;</translation>
+    </message>
+    <message>
+        <source>a quote in the connection is not closed</source>
+        <translation>een aanhalingsteken in de verbinding is niet gesloten</translation>
+    </message>
+    <message>
+        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
+        <translation>schrijf de verbinding als paren &quot;trefwoord=waarde&quot;, niet als URI</translation>
+    </message>
+    <message>
+        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
+        <translation>een puntkomma, die het stuurprogramma van Qt als spatie leest</translation>
+    </message>
+    <message>
+        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
+        <translation>een wachtwoord in de verbinding; wachtwoorden horen in ~/.pgpass of in het servicebestand</translation>
     </message>
 </context>
 <context>
@@ -182,21 +222,6 @@ De server meldde: %1</translation>
     <message>
         <source>Qt&apos;s PostgreSQL driver (package libqt6sql6-psql) is not installed</source>
         <translation>Het PostgreSQL-stuurprogramma van Qt (pakket libqt6sql6-psql) is niet geïnstalleerd</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionString</name>
-    <message>
-        <source>write the connection as &quot;keyword=value&quot; pairs, not as a URI</source>
-        <translation>schrijf de verbinding als paren &quot;trefwoord=waarde&quot;, niet als URI</translation>
-    </message>
-    <message>
-        <source>a password in the connection; passwords belong in ~/.pgpass or the service file</source>
-        <translation>een wachtwoord in de verbinding; wachtwoorden horen in ~/.pgpass of in het servicebestand</translation>
-    </message>
-    <message>
-        <source>a semicolon, which Qt&apos;s driver reads as a space</source>
-        <translation>een puntkomma, die het stuurprogramma van Qt als spatie leest</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@ struct ChildWeek {
 
 // The sheets of one level and category over the chosen days.
 struct LevelAverage {
-    QString category;  // stored texts, shown as they are stored
+    QString category;  // stored texts, never translated
     QString level;
     int sheets = 0;
     double averageScore = 0;

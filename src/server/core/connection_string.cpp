@@ -4,9 +4,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ClassConfig", text);
-}
+// Both files' messages share one context, as they make one message together.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ClassConfig)
+};
 
 // Reads one "keyword = value" at `at`, skipping blanks; the keyword, or a problem.
 struct Pair {
@@ -24,7 +25,7 @@ Pair readPair(const QString& text, qsizetype& at) {
         pair.keyword += text[at++];
     skipBlanks(text, at);
     if (at >= text.size() || text[at] != QLatin1Char('=')) {
-        pair.problem = tr("\"%1\" in the connection has no \"=\"").arg(pair.keyword);
+        pair.problem = Texts::tr("\"%1\" in the connection has no \"=\"").arg(pair.keyword);
         return pair;
     }
     ++at;
@@ -38,7 +39,7 @@ Pair readPair(const QString& text, qsizetype& at) {
             break;
         }
     }
-    if (quoted && at >= text.size()) pair.problem = tr("a quote in the connection is not closed");
+    if (quoted && at >= text.size()) pair.problem = Texts::tr("a quote in the connection is not closed");
     ++at;
     return pair;
 }
@@ -47,15 +48,15 @@ Pair readPair(const QString& text, qsizetype& at) {
 
 std::optional<QString> ConnectionString::problem(const QString& text) {
     if (text.contains(QLatin1String("://")))
-        return tr("write the connection as \"keyword=value\" pairs, not as a URI");
+        return Texts::tr("write the connection as \"keyword=value\" pairs, not as a URI");
     if (text.contains(QLatin1Char(';')))
-        return tr("a semicolon, which Qt's driver reads as a space");
+        return Texts::tr("a semicolon, which Qt's driver reads as a space");
     qsizetype at = 0;
     for (skipBlanks(text, at); at < text.size(); skipBlanks(text, at)) {
         const Pair pair = readPair(text, at);
         if (pair.problem) return pair.problem;
         if (pair.keyword == QLatin1String("password"))
-            return tr(
+            return Texts::tr(
                 "a password in the connection; passwords belong in ~/.pgpass or the "
                 "service file");
     }
