@@ -89,9 +89,9 @@ private Q_SLOTS:
                                    {{categoryOf(PracticeKind::MultiplicationDivision),
                                      levelName(Level::SuperDifficult), 3, 15.5}},
                                    {}};
-        ClassOverviewWindow overview({*app.clock, *app.messages, *app.context.fileDialogs,
-                                      *app.printer},
-                                     u"3B"_s, [&](const DayRange&, QDate) { return figures; });
+        ClassOverviewWindow overview(
+            {*app.clock, *app.messages, *app.context.fileDialogs, *app.printer}, u"3B"_s,
+            [&](const DayRange&, QDate) { return figures; });
         overview.showFigures();
         overview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&overview));

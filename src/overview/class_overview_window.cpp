@@ -158,10 +158,11 @@ void ClassOverviewWindow::saveCsv() {
             .filePath(tr("Class %1 %2.csv")
                           .arg(QString(className_).replace(u'/', u'-'),
                                sdateText(seams_.clock.now().date())));
-    const QString path = seams_.fileDialogs.saveFileName(this, tr("Save the overview as CSV"),
-                                                         suggested, tr("Spreadsheet files (*.csv)"));
+    const QString path = seams_.fileDialogs.saveFileName(
+        this, tr("Save the overview as CSV"), suggested, tr("Spreadsheet files (*.csv)"));
     if (path.isEmpty()) return;
-    const Result<void> saved = writeFileAtomically(path, overviewCsv(overviewTables(shown_, TablesFor::File)));
+    const Result<void> saved =
+        writeFileAtomically(path, overviewCsv(overviewTables(shown_, TablesFor::File)));
     if (!saved)
         seams_.messages.inform(
             this, tr("The overview was not saved as \"%1\": %2").arg(path, saved.error()));

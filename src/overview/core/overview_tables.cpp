@@ -47,7 +47,8 @@ TextTable childrenTable(const QList<ChildWeek>& children, const Writer& write) {
                                  QT_TRANSLATE_NOOP("OverviewTables", "Last day practised")}),
                     {}};
     for (const ChildWeek& child : children)
-        table.rows.append({child.child, write.number(child.sheetsThisWeek), write.day(child.lastDay)});
+        table.rows.append(
+            {child.child, write.number(child.sheetsThisWeek), write.day(child.lastDay)});
     return table;
 }
 
@@ -75,8 +76,9 @@ TextTable missesTable(const QList<ClassMiss>& misses, const Writer& write) {
                                  QT_TRANSLATE_NOOP("OverviewTables", "Typical wrong answer")}),
                     {}};
     for (const ClassMiss& miss : misses)
-        table.rows.append({miss.fact.problemText(), miss.fact.expected, write.number(miss.fact.asked),
-                           write.number(miss.children), miss.fact.typicalWrong()});
+        table.rows.append({miss.fact.problemText(), miss.fact.expected,
+                           write.number(miss.fact.asked), write.number(miss.children),
+                           miss.fact.typicalWrong()});
     return table;
 }
 

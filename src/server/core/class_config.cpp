@@ -31,9 +31,11 @@ std::optional<QString> valueProblem(const QString& key, const QString& value,
                                     const ClassConfig& config) {
     if (value.isEmpty()) return Texts::tr("\"%1\" has no value").arg(key);
     if (key == QLatin1String("class"))
-        return config.className.isEmpty() ? std::nullopt : std::optional(Texts::tr("a second \"class\""));
+        return config.className.isEmpty() ? std::nullopt
+                                          : std::optional(Texts::tr("a second \"class\""));
     if (!config.service.isEmpty() || !config.connection.isEmpty())
-        return Texts::tr("a second \"%1\" (give either \"service\" or \"connection\", once)").arg(key);
+        return Texts::tr("a second \"%1\" (give either \"service\" or \"connection\", once)")
+            .arg(key);
     if (key == QLatin1String("connection")) return ConnectionString::problem(value);
     return ConnectionString::problem(ConnectionString::pair(key, value));
 }

@@ -39,7 +39,8 @@ Pair readPair(const QString& text, qsizetype& at) {
             break;
         }
     }
-    if (quoted && at >= text.size()) pair.problem = Texts::tr("a quote in the connection is not closed");
+    if (quoted && at >= text.size())
+        pair.problem = Texts::tr("a quote in the connection is not closed");
     ++at;
     return pair;
 }

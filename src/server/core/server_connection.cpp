@@ -11,20 +11,26 @@ namespace {
 
 const QString kDriver = QStringLiteral("QPSQL");
 
-// Ours first, so that the configuration's own keywords win; keepalives notice a
-// connection dropped mid-statement on a network that says nothing.
+// The keepalives, which notice a connection dropped mid-statement on a network that
+// says nothing, go first, so that the configuration's own win; the timeout goes last,
+// as libpq takes a keyword's last value, so that no configuration or service file
+// makes anyone wait longer.
 QString optionsFor(const ClassConfig& config) {
     return QStringLiteral(
-               "connect_timeout=%1 keepalives_idle=10 keepalives_interval=5 "
-               "keepalives_count=2 application_name=brenlo-math %2")
-        .arg(ServerConnection::kConnectTimeoutS)
-        .arg(config.connectOptions());
+               "keepalives_idle=10 keepalives_interval=5 keepalives_count=2 "
+               "application_name=brenlo-math %1 connect_timeout=%2")
+        .arg(config.connectOptions())
+        .arg(ServerConnection::kConnectTimeoutS);
 }
 
 }  // namespace
 
+bool ServerConnection::driverInstalled() {
+    return QSqlDatabase::isDriverAvailable(kDriver);
+}
+
 Result<ServerConnection> ServerConnection::open(const ClassConfig& config) {
-    if (!QSqlDatabase::isDriverAvailable(kDriver))
+    if (!driverInstalled())
         return Failure{QCoreApplication::translate(
             "ClassServer", "Qt's PostgreSQL driver (package libqt6sql6-psql) is not installed")};
     // Qt's connection names are process-wide, so they are counted process-wide too.

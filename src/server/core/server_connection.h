@@ -15,6 +15,8 @@ public:
     static constexpr int kConnectTimeoutS = 2;
     static constexpr int kStatementTimeoutMs = 5000;
 
+    // Whether Qt's PostgreSQL driver is there to connect with.
+    static bool driverInstalled();
     static Result<ServerConnection> open(const ClassConfig& config);
 
     ServerConnection(ServerConnection&& other) noexcept;
