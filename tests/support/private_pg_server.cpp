@@ -1,145 +1,87 @@
 #include "private_pg_server.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 
+#include <pwd.h>
 #include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kBin = QStringLiteral("/usr/lib/postgresql/15/bin/");
-const QString kServerUser = QStringLiteral("postgres");
-
-bool asRoot() {
-    return geteuid() == 0;
-}
-
+const QString kBin = u"/usr/lib/postgresql/15/bin/"_s;
 // The server's programs refuse root, so they run as the server's system user then.
-QStringList asServerUser(const QString& program, const QStringList& arguments) {
-    if (!asRoot()) return QStringList{program} + arguments;
-    return QStringList{QStringLiteral("runuser"), QStringLiteral("-u"), kServerUser,
-                       QStringLiteral("--"), program} +
-           arguments;
-}
-
-QString roleStatements() {
-    return QStringLiteral(
-               "CREATE ROLE %1 LOGIN IN ROLE brenlo_computer;"
-               "CREATE ROLE %2 LOGIN IN ROLE brenlo_computer;"
-               "CREATE ROLE %3 LOGIN IN ROLE brenlo_teacher;"
-               "SET password_encryption = 'scram-sha-256';"
-               "CREATE ROLE %4 LOGIN IN ROLE brenlo_computer PASSWORD '%5';")
-        .arg(PrivatePgServer::kComputerA, PrivatePgServer::kComputerB, PrivatePgServer::kTeacher,
-             PrivatePgServer::kPasswordComputer, PrivatePgServer::kPassword);
-}
+const bool kAsRoot = geteuid() == 0;
 
 }  // namespace
 
-PrivatePgServer::PrivatePgServer() {
-    superuser_ = asRoot() ? kServerUser : qEnvironmentVariable("USER", QStringLiteral("brenlo"));
-    if (!folder_.isValid())
-        error_ = QStringLiteral("no temporary folder");
-    else
-        create();
-}
-
-PrivatePgServer::~PrivatePgServer() {
-    stop();
-}
-
-// The folder belongs to the server's user, as initdb and the socket need.
-bool PrivatePgServer::create() {
-    if (asRoot() && !run(QStringLiteral("chown"), {kServerUser, folder_.path()}, false))
-        return false;
-    const QString data = folder_.filePath(QStringLiteral("data"));
-    if (!run(kBin + QStringLiteral("initdb"),
-             {QStringLiteral("-D"), data, QStringLiteral("-U"), superuser_, QStringLiteral("-A"),
-              QStringLiteral("trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-              QStringLiteral("--locale=C"), QStringLiteral("--no-sync")}))
-        return false;
-    QFile hba(data + QStringLiteral("/pg_hba.conf"));
-    if (!hba.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        hba.write(QStringLiteral("local all %1 scram-sha-256\nlocal all all trust\n")
-                      .arg(kPasswordComputer)
-                      .toUtf8()) < 0)
-        return (error_ = hba.errorString()), false;
-    hba.close();
-    if (!start()) return false;
-    const QString toPostgres =
-        QStringLiteral("host='%1' dbname=postgres user=%2").arg(folder_.path(), superuser_);
-    const auto client = [this](const QString& connection, const QStringList& arguments) {
-        if (!runPsql(connection, arguments).isNull()) return true;
+PrivatePgServer::PrivatePgServer()
+    : superuser_(kAsRoot ? u"postgres"_s : qEnvironmentVariable("USER", u"brenlo"_s)) {
+    // The folder belongs to the server's user, as initdb and the socket need.
+    if (kAsRoot && chown(qPrintable(folder_.path()), getpwnam("postgres")->pw_uid, -1) != 0) {
+        error_ = u"cannot give the server its folder"_s;
+        return;
+    }
+    if (!run(kBin + u"initdb"_s, {u"-D"_s, folder_.filePath(u"data"_s), u"-U"_s, superuser_,
+                                  u"-Atrust"_s, u"-EUTF8"_s, u"--locale=C"_s, u"--no-sync"_s}) ||
+        !start())
+        return;
+    if (psql(u"\\i '%1'"_s.arg(QStringLiteral(BRENLO_CLASS_SCHEMA))).isNull() ||
+        psql(u"CREATE ROLE %1 LOGIN IN ROLE brenlo_computer;"
+             "CREATE ROLE %2 LOGIN IN ROLE brenlo_computer;"
+             "CREATE ROLE %3 LOGIN IN ROLE brenlo_teacher"_s.arg(kComputerA, kComputerB, kTeacher))
+            .isNull())
         error_ = psqlError_;
-        return false;
-    };
-    return client(toPostgres,
-                  {QStringLiteral("-c"), QStringLiteral("CREATE DATABASE ") + kDatabase}) &&
-           client(connection(superuser_),
-                  {QStringLiteral("-f"), QStringLiteral(BRENLO_CLASS_SCHEMA)}) &&
-           client(connection(superuser_), {QStringLiteral("-c"), roleStatements()});
 }
 
 bool PrivatePgServer::start() {
-    const QString options =
-        QStringLiteral("-c listen_addresses='' -c unix_socket_directories='%1' -c fsync=off")
-            .arg(folder_.path());
-    return run(kBin + QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), folder_.filePath(QStringLiteral("data")),
-                QStringLiteral("-l"), folder_.filePath(QStringLiteral("server.log")),
-                QStringLiteral("-o"), options, QStringLiteral("-w"), QStringLiteral("start")});
+    return run(kBin + u"pg_ctl"_s,
+               {u"-D"_s, folder_.filePath(u"data"_s), u"-l"_s, folder_.filePath(u"log"_s), u"-o"_s,
+                u"-c listen_addresses='' -c unix_socket_directories='%1' -c fsync=off"_s.arg(
+                    folder_.path()),
+                u"-w"_s, u"start"_s});
 }
 
 bool PrivatePgServer::stop() {
-    const QString data = folder_.filePath(QStringLiteral("data"));
-    if (!QFile::exists(data + QStringLiteral("/postmaster.pid"))) return true;
-    return run(kBin + QStringLiteral("pg_ctl"),
-               {QStringLiteral("-D"), data, QStringLiteral("-m"), QStringLiteral("immediate"),
-                QStringLiteral("-w"), QStringLiteral("stop")});
+    return !QFile::exists(folder_.filePath(u"data/postmaster.pid"_s)) ||
+           run(kBin + u"pg_ctl"_s,
+               {u"-D"_s, folder_.filePath(u"data"_s), u"-mimmediate"_s, u"-w"_s, u"stop"_s});
 }
 
 QString PrivatePgServer::connection(const QString& role) const {
-    return QStringLiteral("host='%1' dbname=%2 user=%3").arg(folder_.path(), kDatabase, role);
+    return u"host='%1' dbname=postgres user=%2"_s.arg(folder_.path(), role);
 }
 
 QString PrivatePgServer::psql(const QString& sql, const QString& role) const {
-    return runPsql(connection(role.isEmpty() ? superuser_ : role), {QStringLiteral("-c"), sql});
+    const auto process = startPsql(sql, role);
+    process->waitForFinished(30000);
+    psqlError_ = QString::fromUtf8(process->readAllStandardError());
+    if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) return {};
+    // Empty, not null, when it printed nothing.
+    const QString output = QString::fromUtf8(process->readAllStandardOutput()).trimmed();
+    return output.isNull() ? u""_s : output;
 }
 
-std::unique_ptr<QProcess> PrivatePgServer::startPsql(const QString& sql) const {
+std::unique_ptr<QProcess> PrivatePgServer::startPsql(const QString& sql,
+                                                     const QString& role) const {
     auto process = std::make_unique<QProcess>();
-    process->start(kBin + QStringLiteral("psql"),
-                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
-                    connection(superuser_), QStringLiteral("-c"), sql});
+    process->start(kBin + u"psql"_s,
+                   {u"-XqAt"_s, u"-vON_ERROR_STOP=1"_s, u"-d"_s,
+                    connection(role.isEmpty() ? superuser_ : role), u"-c"_s, sql});
     process->waitForStarted();
     return process;
 }
 
-QString PrivatePgServer::runPsql(const QString& connection, const QStringList& arguments) const {
-    QProcess process;
-    process.start(kBin + QStringLiteral("psql"),
-                  QStringList{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-A"),
-                              QStringLiteral("-t"), QStringLiteral("-v"),
-                              QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-d"), connection} +
-                      arguments);
-    process.waitForFinished(30000);
-    psqlError_ = QString::fromUtf8(process.readAllStandardError());
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
-    // Empty, not null, when it printed nothing.
-    const QString output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    return output.isNull() ? QStringLiteral("") : output;
-}
-
-bool PrivatePgServer::run(const QString& program, const QStringList& arguments, bool asServer) {
-    const QStringList command =
-        asServer ? asServerUser(program, arguments) : QStringList{program} + arguments;
+bool PrivatePgServer::run(const QString& program, const QStringList& arguments) {
+    QStringList command =
+        kAsRoot ? QStringList{u"runuser"_s, u"-u"_s, u"postgres"_s, u"--"_s} : QStringList{};
+    command << program << arguments;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(command.first(), command.mid(1));
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
         process.exitCode() == 0)
         return true;
-    error_ = command.join(QLatin1Char(' ')) + QStringLiteral(": ") +
-             QString::fromUtf8(process.readAll());
+    error_ = command.join(u' ') + u": "_s + QString::fromUtf8(process.readAll());
     return false;
 }
