@@ -4,15 +4,10 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
-
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.size() != 4) return 2;
-    SheetSender sender({arguments[3], {}, arguments[2]}, QDir(arguments[1]),
+    SheetSender sender({arguments.value(3), {}, arguments.value(2)}, QDir(arguments.value(1)),
                        QStringLiteral("pc-child"));
-    const SheetSender::Round round = sender.sendAll();
-    std::printf("%d %s\n", round.sent, qPrintable(round.problem));
-    return round.problem.isEmpty() ? 0 : 1;
+    return sender.sendAll().problem.isEmpty() ? 0 : 1;
 }
