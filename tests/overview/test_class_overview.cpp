@@ -51,7 +51,6 @@ QStringList rowsOf(const QWidget& window, const QString& table) {
 class TestClassOverview : public QObject {
     Q_OBJECT
     Server server_;
-    std::unique_ptr<ClassServer> class_;
     FakeClock clock_;  // Sunday 6 December 2026
     ScriptedMessageBoxes messages_;
     AnsweringFileDialogs dialogs_;
@@ -60,11 +59,11 @@ class TestClassOverview : public QObject {
 
     // The window reading `connection` as the class 3B.
     std::unique_ptr<ClassOverviewWindow> open(const QString& connection) {
-        class_ = std::make_unique<ClassServer>(ClassConfig{"3B", {}, connection});
         messages_.texts.clear();
         return std::make_unique<ClassOverviewWindow>(
             OverviewSeams{clock_, messages_, dialogs_, printer_}, "3B",
-            [this](const DayRange& days, QDate today) { return class_->read(days, today); });
+            [server = std::make_shared<ClassServer>(ClassConfig{"3B", {}, connection})](
+                const DayRange& days, QDate today) { return server->read(days, today); });
     }
 
 private slots:
@@ -127,7 +126,6 @@ private slots:
         window->showFigures();
         QCOMPARE(messages_.texts.size(), 1);
         QVERIFY2(messages_.texts[0].contains(said), qPrintable(messages_.texts[0]));
-        QCOMPARE(rowsOf(*window, "childrenTable"), QStringList());
     }
 };
 

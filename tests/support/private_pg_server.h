@@ -1,22 +1,18 @@
 #pragma once
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <memory>
 
 #include <pwd.h>
 #include <unistd.h>
 
 // A PostgreSQL server of the test's own: a fresh cluster in a temporary folder,
 // listening only on a Unix socket there, with the shipped class schema applied and
-// login roles in both groups, all trusted. Its programs refuse root, so they run as
+// a login role in each group, all trusted. Its programs refuse root, so they run as
 // "postgres" then. Stopped, and its folder removed, when it goes.
 class PrivatePgServer {
 public:
     static inline const QString kComputerA = QStringLiteral("computer_a");
-    static inline const QString kComputerB = QStringLiteral("computer_b");
     static inline const QString kTeacher = QStringLiteral("teacher");
 
     // The folder belongs to the server's user, as initdb and the socket need; a step
@@ -26,15 +22,14 @@ public:
             error_ = QStringLiteral("cannot give the server its folder");
             return;
         }
-        if (!run("initdb", {"-D", folder_.filePath("data"), "-U", superuser_, "-Atrust", "-EUTF8",
+        if (!run("initdb", {"-D", folder_.filePath("data"), "-Upostgres", "-Atrust", "-EUTF8",
                             "--locale=C", "--no-sync"}) ||
             !start())
             return;
         if (psql("\\i '" BRENLO_CLASS_SCHEMA "'").isNull() ||
             psql(QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE brenlo_computer;"
-                                "CREATE ROLE %2 LOGIN IN ROLE brenlo_computer;"
-                                "CREATE ROLE %3 LOGIN IN ROLE brenlo_teacher")
-                     .arg(kComputerA, kComputerB, kTeacher))
+                                "CREATE ROLE %2 LOGIN IN ROLE brenlo_teacher")
+                     .arg(kComputerA, kTeacher))
                 .isNull())
             error_ = psqlError_;
     }
@@ -44,53 +39,37 @@ public:
     const QString& error() const { return error_; }
     bool start() {
         return run("pg_ctl", {"-D", folder_.filePath("data"), "-l", folder_.filePath("log"), "-o",
-                              QStringLiteral("-c listen_addresses='' -c fsync=off"
-                                             " -c unix_socket_directories='%1'")
-                                  .arg(folder_.path()),
-                              "-w", "start"});
+                              "-F -h '' -k '" + folder_.path() + "'", "-w", "start"});
     }
     bool stop() {
-        return !QFile::exists(folder_.filePath("data/postmaster.pid")) ||
-               run("pg_ctl", {"-D", folder_.filePath("data"), "-mimmediate", "-w", "stop"});
+        return run("pg_ctl", {"-D", folder_.filePath("data"), "-mimmediate", "-w", "stop"});
     }
 
-    // A libpq connection string for `role`, the superuser when empty.
-    QString connection(const QString& role = {}) const {
-        return QStringLiteral("host='%1' dbname=postgres user=%2")
-            .arg(folder_.path(), role.isEmpty() ? superuser_ : role);
+    // A libpq connection string for `role`.
+    QString connection(const QString& role = "postgres") const {
+        return QStringLiteral("host='%1' dbname=postgres user=%2").arg(folder_.path(), role);
     }
-    // Runs `sql` through psql as `role`: its unaligned output, or a null string when
-    // psql failed (the error in lastPsqlError()).
-    QString psql(const QString& sql, const QString& role = {}) const {
-        const auto process = startPsql(sql, role);
-        process->waitForFinished(30000);
-        psqlError_ = QString::fromUtf8(process->readAllStandardError());
-        if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) return {};
+    // Runs `sql` through psql as `role`, the superuser unless given: its unaligned output, or a
+    // null string when psql failed (the error in lastPsqlError()).
+    QString psql(const QString& sql, const QString& role = "postgres") const {
+        QProcess process;
+        process.start(kBin + "psql",
+                      {"-XqAt", "-vON_ERROR_STOP=1", "-d", connection(role), "-c", sql});
+        process.waitForFinished(30000);
+        psqlError_ = QString::fromUtf8(process.readAllStandardError());
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) return {};
         // Empty, not null, when it printed nothing.
-        const QString output = QString::fromUtf8(process->readAllStandardOutput()).trimmed();
+        const QString output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
         return output.isNull() ? QStringLiteral("") : output;
     }
     QString lastPsqlError() const { return psqlError_; }
-    // The same psql in the background, until the process goes.
-    std::unique_ptr<QProcess> startPsql(const QString& sql, const QString& role = {}) const {
-        auto process = std::make_unique<QProcess>();
-        process->start(kBin + "psql",
-                       {"-XqAt", "-vON_ERROR_STOP=1", "-d", connection(role), "-c", sql});
-        process->waitForStarted();
-        return process;
-    }
 
 private:
     static inline const QString kBin = QStringLiteral("/usr/lib/postgresql/15/bin/");
     static inline const bool kAsRoot = geteuid() == 0;
 
     bool run(const QString& program, const QStringList& arguments) {
-        QStringList command;
-        if (kAsRoot)
-            command << "runuser"
-                    << "-u"
-                    << "postgres"
-                    << "--";
+        QStringList command = QStringList{"runuser", "-u", "postgres", "--"}.mid(kAsRoot ? 0 : 4);
         command << kBin + program << arguments;
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
@@ -103,7 +82,6 @@ private:
     }
 
     QTemporaryDir folder_;
-    QString superuser_ = kAsRoot ? "postgres" : qEnvironmentVariable("USER", "brenlo");
     QString error_;
     mutable QString psqlError_;
 };
