@@ -1,6 +1,6 @@
 #include "server/core/class_config.h"
+#include "support/test_data_folder.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 // The configuration's table of good and bad files; a refusal names the file.
@@ -45,14 +45,12 @@ private slots:
 
     // A missing file is no configuration; a folder or a file too long to be one is refused.
     void read() {
-        QTemporaryDir folder;
-        QVERIFY(!ClassConfigFile::read(folder.filePath("missing"))->has_value());
-        QVERIFY(ClassConfigFile::read(folder.path()).error().contains("not a file"));
-        QFile big(folder.filePath("big.conf"));
-        QVERIFY(big.open(QIODevice::WriteOnly) &&
-                big.write(QByteArray(ClassConfigFile::kMaxBytes, '#') + "\nclass=a\nservice=s"));
-        big.close();
-        QVERIFY(ClassConfigFile::read(big.fileName()).error().contains("longer than"));
+        TestDataFolder folder;
+        QVERIFY(!ClassConfigFile::read(folder.path("missing"))->has_value());
+        QVERIFY(ClassConfigFile::read(folder.dir().path()).error().contains("not a file"));
+        folder.writeFile("big.conf",
+                         QByteArray(ClassConfigFile::kMaxBytes, '#') + "\nclass=a\nservice=s");
+        QVERIFY(ClassConfigFile::read(folder.path("big.conf")).error().contains("longer than"));
     }
 };
 

@@ -12,12 +12,6 @@ using namespace Qt::Literals::StringLiterals;
 class TestClassServerStart : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
-        qputenv("XDG_CONFIG_DIRS", config_.filePath(u"system"_s).toLocal8Bit());
-        QDir(config_.path()).mkpath(u"brenlo-math"_s);
-    }
-
     void configuration_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("message");
@@ -29,9 +23,8 @@ private slots:
     void configuration() {
         QFETCH(QByteArray, text);
         QFETCH(QString, message);
-        writeConfig(text);
         TestApp app(u"Guest"_s);
-        start(app);
+        start(app, text);
         QCOMPARE(app.context.classServer, nullptr);
         QCOMPARE(app.messages->texts.size(), int(!message.isEmpty()));
         QVERIFY(app.messages->texts.value(0).contains(message));
@@ -42,13 +35,12 @@ private slots:
     void serverDownThenUp() {
         PrivatePgServer server;
         QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
-        writeConfig("class = 3B\nconnection = " +
-                    server.connection(PrivatePgServer::kComputerA).toUtf8());
         QVERIFY(server.stop());
         TestApp app(u"Guest"_s);
         QVERIFY(ScoreStore(app.context.databases)
                     .store(app.folder.path(u"Guest.mdb"_s), classSheet(1)));
-        start(app);
+        start(app, "class = 3B\nconnection = " +
+                       server.connection(PrivatePgServer::kComputerA).toUtf8());
         QTRY_VERIFY(app.context.classServer);
         QSignalSpy rounds(qobject_cast<ClassOutbox*>(app.context.classServer.get()),
                           &ClassOutbox::roundEnded);
@@ -68,19 +60,18 @@ private slots:
     }
 
 private:
-    void writeConfig(const QByteArray& text) {
-        QFile file(config_.filePath(u"brenlo-math/class.conf"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) > 0);
-    }
-    // As the program starts: the class server after the main menu's first paint.
-    static void start(TestApp& app) {
+    // As the program starts with `configuration`, and none from the system: the class
+    // server after the main menu's first paint.
+    static void start(TestApp& app, const QByteArray& configuration) {
+        qputenv("XDG_CONFIG_HOME", app.folder.dir().path().toLocal8Bit());
+        qputenv("XDG_CONFIG_DIRS", app.folder.path(u"none"_s).toLocal8Bit());
+        QVERIFY(app.folder.dir().mkpath(u"brenlo-math"_s));
+        app.folder.writeFile(u"brenlo-math/class.conf"_s, configuration);
         QWidget* menu = app.show(ScreenId::MainMenu);
         startClassServer(app.context, menu);
         QVERIFY(QTest::qWaitForWindowExposed(menu));
         QTest::qWait(50);
     }
-
-    QTemporaryDir config_;
 };
 
 QTEST_MAIN(TestClassServerStart)

@@ -65,7 +65,8 @@ class TestSheetSender : public QObject {
     }
     QProcess* startChild() {
         auto* child = new QProcess(this);
-        child->start(SHEET_SENDER_CHILD, {folder_->dir().path(), config_.connection, "3B"});
+        child->start(QCoreApplication::applicationFilePath(),
+                     {"child", folder_->dir().path(), config_.connection});
         return child;
     }
 
@@ -131,9 +132,8 @@ private slots:
         MarkedSheet test = classSheet(3), refused = classSheet(4);
         test.record.level = "test";
         refused.record.score = 19;
-        store("Ann", test, false);
-        store("Ann", refused, false);
-        store("Ann", classSheet(5, QDate(2026, 11, 30)), false);
+        for (const MarkedSheet& sheet : {test, refused, classSheet(5, {2026, 11, 30})})
+            store("Ann", sheet, false);
         QVERIFY(ScoreStore(connections_)
                     .removeDays(folder_->path("Ann.mdb"), {2026, 11, 30}, {2026, 11, 30}));
         storeMany(2);
@@ -184,5 +184,15 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSheetSender)
+// With "child <data folder> <connection>": one round of the sender in a process of its
+// own, for the suite to kill.
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    if (argc == 4 && argv[1] == QByteArrayView("child")) {
+        SheetSender({"3B", {}, argv[3]}, QDir(argv[2]), "pc-child").sendAll();
+        return 0;
+    }
+    TestSheetSender test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_sheet_sender.moc"
