@@ -19,8 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Server = PrivatePgServer;
-
 // What the children of 3B sent, and a sheet of another class: "class child day category
 // level", then the missed answers ("7+5=12:13"), which are all the overview reads.
 const QString kSheets =
@@ -55,7 +53,7 @@ QStringList rowsOf(const QWidget& window) {
 
 class TestClassOverview : public QObject {
     Q_OBJECT
-    Server server_;
+    PrivatePgServer server_;
     FakeClock clock_;  // Sunday 6 December 2026
     ScriptedMessageBoxes messages_;
     AnsweringFileDialogs dialogs_;
@@ -81,7 +79,7 @@ private slots:
     // This week's figures as saved, in words and forms that do not follow the display
     // language; then from November, where the children's week stays.
     void figures() {
-        const auto window = open(server_.connection(Server::kTeacher));
+        const auto window = open(server_.connection(PrivatePgServer::kTeacher));
         window->showFigures();
         TestDataFolder folder;
         dialogs_.answer = folder.path("3B.csv");
@@ -110,7 +108,7 @@ private slots:
         QTest::addColumn<QString>("connection");
         QTest::addColumn<QString>("said");
         QTest::newRow("computer's role")
-            << server_.connection(Server::kComputerA) << "permission denied";
+            << server_.connection(PrivatePgServer::kComputerA) << "permission denied";
         sockaddr_un address{AF_UNIX, {}};
         qstrncpy(address.sun_path, qPrintable(silentFolder_.filePath(".s.PGSQL.5432")),
                  sizeof address.sun_path);
@@ -122,8 +120,7 @@ private slots:
     void refused() {
         QFETCH(QString, connection);
         QFETCH(QString, said);
-        const auto window = open(connection);
-        window->showFigures();
+        open(connection)->showFigures();
         QCOMPARE(messages_.texts.size(), 1);
         QVERIFY2(messages_.texts[0].contains(said), qPrintable(messages_.texts[0]));
     }
