@@ -72,8 +72,8 @@ class TestClassOverview : public QObject {
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QVERIFY2(server_.error().isEmpty(), qPrintable(server_.error()));
-        QVERIFY2(!server_.psql(kSheets).isNull(), qPrintable(server_.lastPsqlError()));
+        QVERIFY2(!server_.psql(kSheets).isNull(),
+                 qPrintable(server_.error() + server_.lastPsqlError()));
     }
 
     // This week's figures as saved, in words and forms that do not follow the display

@@ -34,8 +34,7 @@ private slots:
     // new ones at their store.
     void serverDownThenUp() {
         PrivatePgServer server;
-        QVERIFY2(server.error().isEmpty(), qPrintable(server.error()));
-        QVERIFY(server.stop());
+        QVERIFY2(server.error().isEmpty() && server.stop(), qPrintable(server.error()));
         TestApp app(u"Guest"_s);
         QVERIFY(ScoreStore(app.context.databases)
                     .store(app.folder.path(u"Guest.mdb"_s), classSheet(1)));

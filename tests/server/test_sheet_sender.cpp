@@ -131,7 +131,8 @@ private slots:
         holder.setConnectOptions(server_.connection());
         QVERIFY(down ? server_.stop()
                      : holder.open() && holder.transaction() &&
-                           QSqlQuery(holder).exec("LOCK brenlo.sheet"));
+                           QSqlQuery(holder).exec("SET idle_in_transaction_session_timeout ="
+                                                  " 20000; LOCK brenlo.sheet"));
         MarkedSheet test = classSheet(3), refused = classSheet(4);
         test.record.level = "test";
         refused.record.score = 19;
