@@ -129,6 +129,7 @@ private slots:
         QFETCH(bool, down);
         QSqlDatabase holder = QSqlDatabase::addDatabase("QPSQL", QTest::currentDataTag());
         holder.setConnectOptions(server_.connection());
+        // The lock lets go by itself after 20 s, should the sender wait on it without end.
         QVERIFY(down ? server_.stop()
                      : holder.open() && holder.transaction() &&
                            QSqlQuery(holder).exec("SET idle_in_transaction_session_timeout ="

@@ -15,8 +15,8 @@ public:
     static inline const QString kComputerA = QStringLiteral("computer_a");
     static inline const QString kTeacher = QStringLiteral("teacher");
 
-    // The server's user makes its cluster and socket in the folder; a step that fails
-    // stops the rest and leaves its error.
+    // The folder is open to the server's user, which makes its cluster and socket there;
+    // a step that fails stops the rest and leaves its error.
     PrivatePgServer() {
         QFile::setPermissions(folder_.path(), QFileDevice::Permissions(0x7777));
         if (!run("initdb", {"-D", folder_.filePath("data"), "-Upostgres", "-Atrust", "-EUTF8",
