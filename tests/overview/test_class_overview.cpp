@@ -3,76 +3,49 @@
 #include "support/fake_clock.h"
 #include "support/fakes.h"
 #include "support/private_pg_server.h"
+#include "support/test_data_folder.h"
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Server = PrivatePgServer;
+// What the children of 3B sent, and a sheet of another class: "class child day category
+// level", then the missed answers ("7+5=12:13"), which are all the overview reads.
+const QString kSheets =
+    uR"(CREATE TEMP TABLE sent AS SELECT md5(line)::uuid AS id,
+    string_to_array(line, ' ') AS f FROM unnest(ARRAY[
+    '3B Ann 2026-12-01 Add Easy 7+5=12:13 8-3=5:4 8-3=5:2',
+    '3B Ann 2026-12-04 Add Normal 7+5=12:13 6x7=42:48',
+    '3B Bob 2026-12-02 Add Easy 7+5=12:11 6x7=42:48 9-4=5:',
+    '3B Cleo 2026-11-20 Mul Easy 6x7=42:48 6x7=42:48 6x7=42:36',
+    '3B Ann 2026-12-07 Add Easy',
+    '4C Dan 2026-12-03 Add Easy 7+5=12:1']) line;
+INSERT INTO brenlo.sheet SELECT id, f[1], f[2], 'pc', f[3]::date, f[4], f[5], '10',
+    23 - cardinality(f), 'ordinary' FROM sent;
+INSERT INTO brenlo.answer SELECT id, place - 1, m[1]::int, m[2], m[3]::int, m[4], m[5], false
+    FROM sent, unnest(f[6:]) WITH ORDINALITY AS a(miss, place),
+    regexp_match(miss, '(\d+)(.)(\d+)=(\d+):(\d*)') m)"_s;
 
-// A sheet as a computer sends it: the missed answers first ("7+5=12:13"), right ones after.
-QString submit(const QString& id, const QString& line) {
-    const QStringList f = line.split(u' ');  // class child day category level misses...
-    QStringList answers;
-    for (int place = 0; place < 18; ++place) {
-        const QStringList miss = f.value(5 + place).split(QRegularExpression("[=:]"));
-        const bool right = miss.size() < 3;
-        const QString problem = right ? QStringLiteral("1+1") : miss[0];
-        const int sign = int(problem.indexOf(QRegularExpression("[-+x]"), 1));
-        answers << QStringLiteral(R"({"place":%1,"left_operand":%2,"operation":"%3",)"
-                                  R"("right_operand":%4,"expected":"%5","typed":"%6",)"
-                                  R"("marked_right":%7})")
-                       .arg(place).arg(problem.left(sign), problem.mid(sign, 1), problem.mid(sign + 1),
-                                       right ? "2" : miss[1], right ? "2" : miss[2],
-                                       right ? "true" : "false");
-    }
-    return QStringLiteral("SELECT brenlo.submit_sheet('%1', '%2', '%3', 'pc', '%4', '%5', '%6', "
-                          "'10', %7::smallint, 'ordinary', '[%8]')")
-        .arg(id, f[0], f[1], f[2], f[3], f[4], QString::number(18 - (f.size() - 5)),
-             answers.join(u','));
-}
-
-// What the children of 3B sent, and a sheet of another class.
-const QStringList kSheets = {
-    "3B Ann 2026-12-01 Add Easy 7+5=12:13 8-3=5:4 8-3=5:2",
-    "3B Ann 2026-12-04 Add Normal 7+5=12:13 6x7=42:48",
-    "3B Bob 2026-12-02 Add Easy 7+5=12:11 6x7=42:48 9-4=5:",
-    "3B Cleo 2026-11-20 Mul Easy 6x7=42:48 6x7=42:48 6x7=42:36",
-    "3B Ann 2026-12-07 Add Easy",
-    "4C Dan 2026-12-03 Add Easy 7+5=12:1",
-};
-
-// A server that takes the connection and never answers: a socket listening where
-// libpq looks for one in `folder`.
-void silentServer(const QString& folder) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    qstrncpy(address.sun_path, qPrintable(folder + "/.s.PGSQL.5432"), sizeof address.sun_path);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    ::listen(socket, 4);
-}
-
-QStringList rowsOf(const QWidget* window, const QString& table) {
-    const auto* widget = window->findChild<QTableWidget*>(table);
+// Every table's rows, cells joined by '|', the tables in the window's order.
+QStringList rowsOf(const QWidget& window) {
     QStringList rows;
-    for (int row = 0; row < widget->rowCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < widget->columnCount(); ++column)
-            cells << widget->item(row, column)->text();
-        rows << cells.join(u'|');
-    }
+    for (const QTableWidget* table : window.findChildren<QTableWidget*>())
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells << table->item(row, column)->text();
+            rows << cells.join(u'|');
+        }
     return rows;
 }
 
@@ -80,118 +53,78 @@ QStringList rowsOf(const QWidget* window, const QString& table) {
 
 class TestClassOverview : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void figures_data();
-    void figures();
-    void refused_data();
-    void refused();
-    void savedAndPrinted();
-
-private:
-    // The window reading `connection` as the class 3B.
-    std::unique_ptr<ClassOverviewWindow> open(const QString& connection);
-
-    std::unique_ptr<Server> server_;
-    std::unique_ptr<ClassServer> class_;
+    PrivatePgServer server_;
     FakeClock clock_;  // Sunday 6 December 2026
     ScriptedMessageBoxes messages_;
     AnsweringFileDialogs dialogs_;
     RecordingPrinter printer_;
     QTemporaryDir silentFolder_;
+
+    // The window reading `connection` as the class 3B.
+    std::unique_ptr<ClassOverviewWindow> open(const QString& connection) {
+        messages_.texts.clear();
+        return std::make_unique<ClassOverviewWindow>(
+            OverviewSeams{clock_, messages_, dialogs_, printer_}, "3B",
+            [server = std::make_shared<ClassServer>(ClassConfig{"3B", {}, connection})](
+                const DayRange& days, QDate today) { return server->read(days, today); });
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(!server_.psql(kSheets).isNull(),
+                 qPrintable(server_.error() + server_.lastPsqlError()));
+    }
+
+    // This week's figures as saved, in words and forms that do not follow the display
+    // language; then from November, where the children's week stays.
+    void figures() {
+        const auto window = open(server_.connection(PrivatePgServer::kTeacher));
+        window->showFigures();
+        TestDataFolder folder;
+        dialogs_.answer = folder.path("3B.csv");
+        window->findChild<QPushButton*>("saveCsv")->click();
+        QCOMPARE(folder.readFile("3B.csv"),
+                 "Children\r\nChild,Sheets this week,Last day practised\r\nAnn,2,2026-12-04\r\n"
+                 "Bob,1,2026-12-02\r\nCleo,0,2026-11-20\r\n\r\nAverage scores\r\n"
+                 "Category,Level,Sheets,Average score,Of a full sheet\r\nAdd,Easy,2,15.0,83%\r\n"
+                 "Add,Normal,1,16.0,89%\r\n\r\nFacts missed most\r\nProblem,Right answer,Times "
+                 "missed,Children who missed it,Typical wrong answer\r\n7 + 5,12,3,2,13\r\n"
+                 "6 \u00D7 7,42,2,2,48\r\n8 \u2212 3,5,2,1,2\r\n9 \u2212 4,5,1,1,\r\n");
+        window->findChild<QPushButton*>("print")->click();
+        QCOMPARE(printer_.printed, QList<QWidget*>{window.get()});
+        window->findChild<QLineEdit*>("firstDay")->setText("2026-11-01");
+        window->findChild<QPushButton*>("show")->click();
+        QCOMPARE(rowsOf(*window),
+                 QStringList({"Ann|2|12/4/2026", "Bob|1|12/2/2026", "Cleo|0|11/20/2026",
+                              "Add|Easy|2|15.0|83%", "Add|Normal|1|16.0|89%", "Mul|Easy|1|15.0|83%",
+                              "6 \u00D7 7|42|5|3|48", "7 + 5|12|3|2|13", "8 \u2212 3|5|2|1|2",
+                              "9 \u2212 4|5|1|1|"}));
+    }
+
+    // One plain message, and nothing shown; a server that takes the connection and
+    // never answers (a socket listening where libpq looks) does not hold the teacher.
+    void refused_data() {
+        QTest::addColumn<QString>("connection");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("computer's role")
+            << server_.connection(PrivatePgServer::kComputerA) << "permission denied";
+        sockaddr_un address{AF_UNIX, {}};
+        qstrncpy(address.sun_path, qPrintable(silentFolder_.filePath(".s.PGSQL.5432")),
+                 sizeof address.sun_path);
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::listen(socket, 4) == 0);
+        QTest::newRow("silent server") << "host=" + silentFolder_.path() << "timeout expired";
+    }
+    void refused() {
+        QFETCH(QString, connection);
+        QFETCH(QString, said);
+        open(connection)->showFigures();
+        QCOMPARE(messages_.texts.size(), 1);
+        QVERIFY2(messages_.texts[0].contains(said), qPrintable(messages_.texts[0]));
+    }
 };
-
-void TestClassOverview::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    server_ = std::make_unique<Server>();
-    QVERIFY2(server_->error().isEmpty(), qPrintable(server_->error()));
-    for (int i = 0; i < kSheets.size(); ++i)
-        QCOMPARE(server_->psql(submit(QUuid::createUuid().toString(QUuid::WithoutBraces), kSheets[i]),
-                               i % 2 ? Server::kComputerB : Server::kComputerA),
-                 QStringLiteral("t"));
-}
-
-std::unique_ptr<ClassOverviewWindow> TestClassOverview::open(const QString& connection) {
-    class_ = std::make_unique<ClassServer>(ClassConfig{"3B", {}, connection});
-    messages_.texts.clear();
-    return std::make_unique<ClassOverviewWindow>(
-        OverviewSeams{clock_, messages_, dialogs_, printer_}, "3B",
-        [this](const DayRange& days, QDate today) { return class_->read(days, today); });
-}
-
-// The children's week does not follow the chosen days; the rest does.
-void TestClassOverview::figures_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QStringList>("averages");
-    QTest::addColumn<QStringList>("misses");
-    QTest::newRow("this week") << "11/30/2026"
-        << QStringList{"Add|Easy|2|15.0|83%", "Add|Normal|1|16.0|89%"}
-        << QStringList{"7 + 5|12|3|2|13", "6 \u00D7 7|42|2|2|48", "8 \u2212 3|5|2|1|2",
-                       "9 \u2212 4|5|1|1|"};
-    QTest::newRow("from November") << "2026-11-01"
-        << QStringList{"Add|Easy|2|15.0|83%", "Add|Normal|1|16.0|89%", "Mul|Easy|1|15.0|83%"}
-        << QStringList{"6 \u00D7 7|42|5|3|48", "7 + 5|12|3|2|13", "8 \u2212 3|5|2|1|2",
-                       "9 \u2212 4|5|1|1|"};
-}
-
-void TestClassOverview::figures() {
-    QFETCH(QString, first);
-    QFETCH(QStringList, averages);
-    QFETCH(QStringList, misses);
-    const auto window = open(server_->connection(Server::kTeacher));
-    window->findChild<QLineEdit*>("firstDay")->setText(first);
-    window->findChild<QPushButton*>("show")->click();
-    QCOMPARE(messages_.texts, QStringList());
-    QCOMPARE(rowsOf(window.get(), "childrenTable"),
-             QStringList({"Ann|2|12/4/2026", "Bob|1|12/2/2026", "Cleo|0|11/20/2026"}));
-    QCOMPARE(rowsOf(window.get(), "averagesTable"), averages);
-    QCOMPARE(rowsOf(window.get(), "missesTable"), misses);
-}
-
-// One plain message, and nothing shown.
-void TestClassOverview::refused_data() {
-    QTest::addColumn<QString>("connection");
-    QTest::addColumn<QString>("said");
-    QTest::newRow("unknown role") << server_->connection("nobody") << "role \"nobody\" does not exist";
-    QTest::newRow("computer's role") << server_->connection(Server::kComputerA) << "permission denied";
-    QTest::newRow("no server") << "host=/nonexistent dbname=brenlo" << "No such file or directory";
-    silentServer(silentFolder_.path());
-    QTest::newRow("silent server") << "host=" + silentFolder_.path() << "timeout expired";
-}
-
-void TestClassOverview::refused() {
-    QFETCH(QString, connection);
-    QFETCH(QString, said);
-    const auto window = open(connection);
-    window->showFigures();
-    QCOMPARE(messages_.texts.size(), 1);
-    QVERIFY2(messages_.texts[0].contains(said), qPrintable(messages_.texts[0]));
-    QCOMPARE(rowsOf(window.get(), "childrenTable"), QStringList());
-}
-
-// Every table a screen reader names, with its header; the CSV holds what they show,
-// in words and forms that do not follow the display language.
-void TestClassOverview::savedAndPrinted() {
-    const auto window = open(server_->connection(Server::kTeacher));
-    window->showFigures();
-    const auto* misses = window->findChild<QTableWidget*>("missesTable");
-    QCOMPARE(misses->accessibleName(), "Facts missed most");
-    QCOMPARE(misses->horizontalHeaderItem(4)->text(), "Typical wrong answer");
-    QTemporaryDir folder;
-    dialogs_.answer = folder.filePath("3B.csv");
-    window->findChild<QPushButton*>("saveCsv")->click();
-    QFile saved(dialogs_.answer);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.readAll(),
-             "Children\r\nChild,Sheets this week,Last day practised\r\nAnn,2,2026-12-04\r\n"
-             "Bob,1,2026-12-02\r\nCleo,0,2026-11-20\r\n\r\nAverage scores\r\n"
-             "Category,Level,Sheets,Average score,Of a full sheet\r\nAdd,Easy,2,15.0,83%\r\n"
-             "Add,Normal,1,16.0,89%\r\n\r\nFacts missed most\r\nProblem,Right answer,Times "
-             "missed,Children who missed it,Typical wrong answer\r\n7 + 5,12,3,2,13\r\n"
-             "6 \u00D7 7,42,2,2,48\r\n8 \u2212 3,5,2,1,2\r\n9 \u2212 4,5,1,1,\r\n");
-    window->findChild<QPushButton*>("print")->click();
-    QCOMPARE(printer_.printed, QList<QWidget*>{window.get()});
-}
 
 QTEST_MAIN(TestClassOverview)
 #include "test_class_overview.moc"
