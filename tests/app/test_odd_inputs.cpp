@@ -1,14 +1,9 @@
-#include "app/app_context.h"
 #include "app/core/number_text.h"
 #include "app/core/settings_file.h"
-#include "app/user_commands.h"
-#include "scores/core/score_store.h"
-#include "support/fakes.h"
-#include "support/test_data_folder.h"
+#include "support/test_app.h"
 
 #include <QFileInfo>
 #include <QSqlQuery>
-#include <QTest>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,56 +65,54 @@ private Q_SLOTS:
         QCOMPARE(read.settings.userName, problem.isEmpty() ? QStringLiteral("Ann") : QString());
     }
 
-    void templateIsCopiedOnlyAsARegularFile_data() {
+    // Only a regular file holding a score database replaces the user's records; what else
+    // the template's name leads to keeps its permissions. In the user's place, other bytes are
+    // never written to.
+    void templateIsCopiedOnlyAsAScoreDatabase_data() {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("bytes");  // of a file; the others lead to the template's
+        QTest::addColumn<QString>("problem");   // after "cannot be copied"
         QTest::addColumn<bool>("copies");
-        QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("link to a private file") << "link" << false;
-        QTest::newRow("second name of a private file") << "hard link" << true;
-    }
-    void templateIsCopiedOnlyAsARegularFile() {
-        QFETCH(QString, kind);
-        QFETCH(bool, copies);
-        TestDataFolder folder;
-        folder.makeUserDatabase(QStringLiteral("Ann"), 2);
-        place(folder, UserFiles::kTemplateName, kind, folder.readFile(UserFiles::kTemplateName));
-        const QString watched =
-            folder.path(kind.contains("link") ? QStringLiteral("other") : UserFiles::kTemplateName);
-        const QFile::Permissions before = QFileInfo(watched).permissions();
-        const QString error = UserFiles(folder.dir()).makeDatabase(QStringLiteral("Ann")).error();
-        QCOMPARE(error.isEmpty(), copies);
-        QVERIFY(copies || error.startsWith("the template \"Default User.mdk\" cannot be copied"));
-        QCOMPARE(QFileInfo(watched).permissions(), before);
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), copies ? 0 : 2);
-    }
-
-    void otherFilesNeverHoldOrReplaceScores_data() {
-        QTest::addColumn<QByteArray>("bytes");
         TestDataFolder made;
         made.makeUserDatabase(QStringLiteral("cat"));
         DatabaseConnections connections;
         QSqlQuery(connections.open(made.path(QStringLiteral("cat.mdb")))->database())
             .exec(QStringLiteral("ALTER TABLE score RENAME COLUMN cat TO category"));
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("bytes of no database") << QByteArray(8192, '\x9c');
-        QTest::newRow("column missing") << made.readFile(QStringLiteral("cat.mdb"));
+        const QString noScores = QStringLiteral(": it is not a score database (");
+        QTest::newRow("folder") << "folder" << QByteArray() << "" << false;
+        QTest::newRow("link to a private file") << "link" << QByteArray() << "" << false;
+        QTest::newRow("second name of a private file") << "hard link" << QByteArray() << "" << true;
+        QTest::newRow("empty file") << "file" << QByteArray() << noScores << false;
+        QTest::newRow("bytes of no database") << "file" << QByteArray(8192, '\x9c') << noScores
+                                              << false;
+        QTest::newRow("column missing")
+            << "file" << made.readFile(QStringLiteral("cat.mdb")) << noScores << false;
     }
-    void otherFilesNeverHoldOrReplaceScores() {
+    void templateIsCopiedOnlyAsAScoreDatabase() {
+        QFETCH(QString, kind);
         QFETCH(QByteArray, bytes);
-        TestDataFolder folder;
+        QFETCH(QString, problem);
+        QFETCH(bool, copies);
+        TestApp app;
+        const TestDataFolder& folder = app.folder;
+        folder.writeSettings(QStringLiteral("Ann"));
         folder.makeUserDatabase(QStringLiteral("Ann"), 2);
-        place(folder, UserFiles::kTemplateName, "file", bytes);
-        AppContext context(folder.dir());
-        auto* messages = new ScriptedMessageBoxes;
-        context.messages.reset(messages);
-        context.settings.stored.userName = QStringLiteral("Ann");
-        UserCommands(context).restoreDatabase(nullptr);
-        QVERIFY(messages->texts.last().startsWith(
-            "The database \"Ann.mdb\" was not replaced: the template \"Default User.mdk\" cannot "
-            "be copied: it is not a score database ("));
-        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), 2);
-
-        // In the user's place, it is never written to.
+        if (kind != "file") bytes = folder.readFile(UserFiles::kTemplateName);
+        place(folder, UserFiles::kTemplateName, kind, bytes);
+        const QString watched =
+            folder.path(kind.contains("link") ? QStringLiteral("other") : UserFiles::kTemplateName);
+        const QFile::Permissions before = QFileInfo(watched).permissions();
+        TestApp::click(app.show(ScreenId::MainMenu), "Command5");
+        QCOMPARE(app.messages->texts.last().startsWith(
+                     "The database \"Ann.mdb\" was not replaced: the template \"Default User.mdk\" "
+                     "cannot be copied" + problem),
+                 !copies);
+        QCOMPARE(folder.recordCount(QStringLiteral("Ann.mdb")), copies ? 0 : 2);
+        // A regular template is left read-only on purpose.
+        if (kind != "file") {
+            QCOMPARE(QFileInfo(watched).permissions(), before);
+            return;
+        }
         place(folder, QStringLiteral("Ann.mdb"), "file", bytes);
         DatabaseConnections connections;
         const Result<void> stored =
