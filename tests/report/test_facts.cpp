@@ -101,6 +101,13 @@ private Q_SLOTS:
                          "13 x 2=", "56 / 8=8,7", "7 / 2=", "156 / 12=", "0 / 0="})
             QTest::newRow(qPrintable(entry)) << entry.section('=', 0, 0) << entry.section('=', 1);
     }
+    void gridPlaces() {
+        QFETCH(QString, problem);
+        QFETCH(QString, place);
+        const QStringList p = problem.split(' ');
+        const std::optional<GridPlace> at = gridPlace(p[0].toInt(), p[1], p[2].toInt());
+        QCOMPARE(at ? QString("%1,%2").arg(at->row).arg(at->column) : QString(), place);
+    }
 
     // Reads in grey from dark to light.
     void colourScale() {

@@ -1,5 +1,4 @@
 #include "report/core/progress_series.h"
-#include "report/core/records_csv.h"
 #include "support/test_app.h"
 
 #include <QChartView>
@@ -100,28 +99,6 @@ private Q_SLOTS:
         QCOMPARE(described(progressSeries(read.value())), expected);
     }
 
-    // Fields quoted and kept from formulas; a box never changed has no time.
-    void csv() {
-        const QByteArray header = "date,score,speed,level,category\r\n";
-        QCOMPARE(recordsCsv({}), header);
-        QCOMPARE(recordsCsv(recordsOf(
-                     "2026-03-01|7|2|Zoë \"Ace\"|Sums, big;2026-03-02|0|5|=1+1|Ünï\ncode ✓")),
-                 header +
-                     "2026-03-01,7,2,\"Zoë \"\"Ace\"\"\",\"Sums, big\"\r\n"
-                     "2026-03-02,0,5,'=1+1,\"Ünï\ncode ✓\"\r\n");
-        const ScoreRecord record = recordsOf("2026-03-01|7|2|Easy|A").first();
-        const QList<StoredAnswer> answers{
-            {"s1", record, {0, "ordinary", 9, "-", 3, "6", "=6\n\"x\",", false, 2.5}},
-            {"s1", record, {1, "ordinary", 2, "+", 3, "5", "5", true, std::nullopt}}};
-        QCOMPARE(answersCsv(answers),
-                 "sheet,date,category,level,speed,score,round,place,left_operand,operation,"
-                 "right_operand,expected,typed,marked_right,changed_s\r\n"
-                 "s1,2026-03-01,Minus and Plus Practice program,Easy,2,7,ordinary,0,9,'-,3,6,"
-                 "\"'=6\n\"\"x\"\",\",0,2.5\r\n"
-                 "s1,2026-03-01,Minus and Plus Practice program,Easy,2,7,ordinary,1,2,'+,3,5,5,1,"
-                 "\r\n");
-    }
-
     // Steps on the real summary of 6 December 2026: "Name=text" types, "save:file" answers
     // the next save dialog, "gone" removes the user's database, any other name clicks or
     // toggles.
@@ -145,12 +122,16 @@ private Q_SLOTS:
              .messages = {"The scores could not be read from \"DIR/Guest.mdb\""}});
         row("bars, CSV", {"Command6", "ProgressSheets", "save:p.csv", "SaveCsv"},
             {.view = "SheetsChart",
-             .saved =
-                 "date,score,speed,level,category\r\n2026-12-05,18,5,Easy,Minus and Plus "
-                 "Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice program\r\n"});
+             .saved = "date,score,speed,level,category\r\n2026-12-05,18,5,Easy,Minus and Plus "
+                      "Practice program\r\n2026-12-06,9,5,Easy,Minus and Plus Practice program\r\n"
+                      "2026-12-06,7,2,\"'=1+1, \"\"Ace\"\"\",Minus and Plus Practice program\r\n"});
         row("answers as CSV", {"Command6", "saveAnswers:a.csv", "SaveCsv"},
             {.saved = "sheet,date,category,level,speed,score,round,place,left_operand,"
-                      "operation,right_operand,expected,typed,marked_right,changed_s\r\n"});
+                      "operation,right_operand,expected,typed,marked_right,changed_s\r\n"
+                      "s1,2026-12-06,Minus and Plus Practice program,\"'=1+1, \"\"Ace\"\"\",2,7,"
+                      "ordinary,0,9,'-,3,6,\"'=6\n✓\",0,2.5\r\n"
+                      "s1,2026-12-06,Minus and Plus Practice program,\"'=1+1, \"\"Ace\"\"\",2,7,"
+                      "ordinary,1,2,'+,3,5,5,1,\r\n"});
         row("PNG", {"Command6", "save:p.png", "SavePng"}, {.saved = "PNG"});
         row("cancelled, unwritable", {"Command6", "SaveCsv", "save:no/p.csv", "SaveCsv"},
             {.messages = {"The records were not saved as \"DIR/no/p.csv\""}});
@@ -161,6 +142,13 @@ private Q_SLOTS:
         store(
             "2026-12-01|9|5|Normal|M;2026-12-02|18|5|Difficult|M;2026-12-03|0|5|Difficult|M;"
             "2026-12-03|18|5|Normal|M;2026-12-05|18|5|Easy|A;2026-12-06|9|5|Easy|A");
+        // A sheet whose fields a spreadsheet must read as text: quoted, kept from formulas.
+        const ScoreRecord odd = recordsOf("2026-12-06|7|2|=1+1, \"Ace\"|A").first();
+        QVERIFY(ScoreStore(rig->context.databases)
+                    .store(file(), {"s1",
+                                    odd,
+                                    {{0, "ordinary", 9, "-", 3, "6", "=6\n✓", false, 2.5},
+                                     {1, "ordinary", 2, "+", 3, "5", "5", true, {}}}}));
         QWidget* summary = rig->context.screens.show(ScreenId::ScoringSummary);
         QString saved;
         for (const QString& step : steps) {

@@ -137,8 +137,6 @@ private Q_SLOTS:
         const auto row = [](const char* name, QStringList steps, Shown shown) {
             QTest::newRow(name) << steps << shown;
         };
-        row("both ends, one category", {"open", "Command1"},
-            {.title = kAddSubTitle, .cells = summarised});
         row("N/A, print", {"open", "Command3", "Command4"},
             {.title = "Multiplication/Division Scoring Summary",
              .cells = {"N/A", "N/A", "0%"},
