@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <climits>
 
@@ -32,11 +33,13 @@ struct Rig {
 class TestCountdown : public QObject {
     Q_OBJECT
 private slots:
-    // Only minutes count, across the hour too, so a start late in a minute loses most of
-    // it; re-arming counts from the present minute, and a stopped countdown ends nothing.
+    // It ticks every second, but only minutes count, across the hour too, so a start late in a
+    // minute loses most of it; re-arming counts from the present minute, and a stopped
+    // countdown ends nothing.
     void endsOnTheEndMinute() {
         Rig rig(QTime(10, 50, 30));
         QCOMPARE(rig.countdown.arm(15), 5);
+        QCOMPARE(rig.countdown.findChild<QTimer*>()->interval(), 1000);
         QVERIFY(!rig.tickAt(QTime(10, 55, 0)));
         QVERIFY(!rig.tickAt(QTime(11, 4, 59)));
         QVERIFY(rig.tickAt(QTime(11, 5, 0)));
