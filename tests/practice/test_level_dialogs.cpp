@@ -9,6 +9,8 @@ namespace {
 
 constexpr auto kAddSub = PracticeKind::AdditionSubtraction;
 constexpr auto kMulDiv = PracticeKind::MultiplicationDivision;
+// The largest float below 1: every draw gives the top of its range.
+constexpr float kHighest = 0.99999994f;
 
 }  // namespace
 
@@ -94,41 +96,55 @@ private slots:
         QTest::addColumn<PracticeKind>("kind");
         QTest::addColumn<QString>("button");
         QTest::addColumn<Level>("level");
-        QTest::addColumn<QString>("said");  // before ", hit start when ready"
-        const auto row = [](PracticeKind kind, const char* button, Level level, const char* said) {
+        QTest::addColumn<QString>("said");      // before ", hit start when ready"
+        QTest::addColumn<QString>("operands");  // 0, 1 and 18 at the lowest, then the highest draws
+        const auto row = [](PracticeKind kind, const char* button, Level level, const char* said,
+                            const char* operands) {
             QTest::addRow("%s %s", kind == kAddSub ? "MDff" : "Madff", said)
-                << kind << QString(button) << level << QString(said);
+                << kind << QString(button) << level << QString(said) << QString(operands);
         };
-        row(kAddSub, "Command2", Level::Easy, "Easy");
-        row(kAddSub, "Command3", Level::Normal, "Normal");
-        row(kAddSub, "Command4", Level::Difficult, "Dfficult");
-        row(kAddSub, "Command5", Level::MoreDifficult, "More Difficult");
-        row(kAddSub, "Command6", Level::SuperDifficult, "Super Difficult");
-        row(kMulDiv, "Command1", Level::Normal, "Normal");
-        row(kMulDiv, "Command2", Level::Difficult, "Difficult");
-        row(kMulDiv, "Command3", Level::MoreDifficult, "More Difficult");
-        row(kMulDiv, "Command5", Level::SuperDifficult, "Super Difficult");
+        row(kAddSub, "Command2", Level::Easy, "Easy", "10 0 2 19 9 11");
+        row(kAddSub, "Command3", Level::Normal, "Normal", "10 0 10 19 9 19");
+        row(kAddSub, "Command4", Level::Difficult, "Dfficult", "100 0 200 199 99 299");
+        row(kAddSub, "Command5", Level::MoreDifficult, "More Difficult", "-10 0 -10 89 99 989");
+        row(kAddSub, "Command6", Level::SuperDifficult, "Super Difficult", "-100 0 -100 -1 99 899");
+        row(kMulDiv, "Command1", Level::Normal, "Normal", "0 2 0 18 2 9");
+        row(kMulDiv, "Command2", Level::Difficult, "Difficult", "0 12 10 108 12 19");
+        row(kMulDiv, "Command3", Level::MoreDifficult, "More Difficult", "0 102 10 918 102 109");
+        row(kMulDiv, "Command5", Level::SuperDifficult, "Super Difficult", "0 102 -25 918 102 74");
     }
-    // A choice sets its level, shows it and its message, and closes its dialog, which is
-    // gone with its message; the sheet stays frozen until Start.
+    // A choice shows its level and its message and closes its dialog, which is gone with its
+    // message; the sheet stays frozen until Start, and then the level alone, whatever was
+    // chosen before, decides the sheet.
     void levelChoice() {
         QFETCH(PracticeKind, kind);
         QFETCH(QString, button);
         QFETCH(Level, level);
         QFETCH(QString, said);
-        QWidget* screen = app->open(kind);
-        app->trigger(screen, "mnudifitem");
+        QFETCH(QString, operands);
+        QWidget* s = app->open(kind);
+        app->context.settings.levels = {1, 2, 3, 4, 5, 6, 7};
+        app->trigger(s, "mnudifitem");
         QWidget* dialog = app->find(difficultyDialogIdOf(kind));
-        QVERIFY(dialog->isVisible() && app->isFrozen(screen));
-        LevelParameters expected = app->context.settings.levels;
-        assignLevel(kind, expected, level);
+        QVERIFY(dialog->isVisible() && app->isFrozen(s));
         QPointer<QLabel> prompt = app->control<QLabel>(dialog, "Label1");
         app->click(dialog, button);
         QCOMPARE(prompt->text(), said + u", hit start when ready"_s);
         QTRY_VERIFY(prompt.isNull());
-        QCOMPARE(app->context.settings.levels, expected);
-        QCOMPARE(app->text(screen, "Label11"), levelName(level));
-        QVERIFY(app->isFrozen(screen));
+        QCOMPARE(app->text(s, "Label11"), levelName(level));
+        QVERIFY(app->isFrozen(s));
+        QStringList shown;
+        for (const float fraction : {0.0f, kHighest}) {
+            app->drawAt(fraction);
+            app->click(s, "Command1");
+            for (const int k : {0, 1, 18}) shown << QString::number(app->operand(s, k));
+            // Divisors rise by one, and each dividend is its divisor times the same quotient.
+            for (int i = 0; i < 9 && kind == kMulDiv; ++i) {
+                QCOMPARE(app->operand(s, 2 * i + 1), app->operand(s, 1) + i);
+                QCOMPARE(app->operand(s, 2 * i), app->operand(s, 2 * i + 1) * (fraction ? 9 : 0));
+            }
+        }
+        QCOMPARE(shown.join(u' '), operands);
     }
 
     // addRange is one value for both screens, and making the multiplication/division
@@ -143,7 +159,7 @@ private slots:
         app->click(app->find(ScreenId::FourLevelDifficulty), "Command3");
         app->trigger(mulDiv, "mnuBasItem");
         QCOMPARE(app->text(addSub, "Label11"), u"Difficult"_s);
-        app->drawAt(0.99999994f);
+        app->drawAt(kHighest);
         app->click(addSub, "Command1");
         QCOMPARE(app->operand(addSub, 0), 19);
         QCOMPARE(app->operand(addSub, 18), 100 + 10 + 99);

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 // Every problem of the sheet is `top` over `bottom`.
@@ -23,16 +25,12 @@ private slots:
         QTest::addColumn<QString>("problem");  // top and bottom of a subtraction
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("right");
-        const auto row = [](const char* name, const char* problem, const QString& typed,
-                            bool right) {
-            QTest::newRow(name) << QString(problem) << typed << right;
-        };
-        row("plain digits", "15 3", "12", true);
-        row("blank", "15 3", "", false);
-        row("leading zero", "15 3", "012", false);
-        row("full-width digits", "15 3", QStringLiteral("\uFF11\uFF12"), false);
-        row("negative", "-10 95", "-105", true);
-        row("negative without sign", "-10 95", "105", false);
+        QTest::newRow("plain digits") << u"15 3"_s << u"12"_s << true;
+        QTest::newRow("blank") << u"15 3"_s << QString() << false;
+        QTest::newRow("leading zero") << u"15 3"_s << u"012"_s << false;
+        QTest::newRow("full-width digits") << u"15 3"_s << u"\uFF11\uFF12"_s << false;
+        QTest::newRow("negative") << u"-10 95"_s << u"-105"_s << true;
+        QTest::newRow("negative without sign") << u"-10 95"_s << u"105"_s << false;
     }
     void exactText() {
         QFETCH(QString, problem);
@@ -48,12 +46,11 @@ private slots:
     }
 
     void zeroIsCorrectedAsZero() {
-        auto operands = allProblems(QStringLiteral("0"), QStringLiteral("7"));  // 0 / 7, 0 * 7
-        operands[19] = QStringLiteral("-25");  // 0 * -25 is -0 in doubles
+        auto operands = allProblems(u"0"_s, u"7"_s);  // 0 / 7, 0 * 7
+        operands[19] = u"-25"_s;                      // 0 * -25 is -0 in doubles
         const Marking marking = markSheet(PracticeKind::MultiplicationDivision, operands, {});
         QCOMPARE(marking.count, 0);
-        for (const QString& correction : marking.corrections)
-            QCOMPARE(correction, QStringLiteral("0"));
+        for (const QString& correction : marking.corrections) QCOMPARE(correction, u"0"_s);
     }
 
     void leadingNumber_data() {
