@@ -163,6 +163,24 @@ private Q_SLOTS:
             QVERIFY2(action.sa_handler == SIG_DFL, strsignal(stopSignal));
         }
     }
+
+    // Last, since a sound device that cannot be opened stays so for the process: plays
+    // return, and the failure is logged once.
+    void withoutADeviceTheFailureIsLoggedOnce() {
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        const WarningLog warnings;
+        const QString sound = awardSound("perfect.wav");
+        // An output that never plays opens nothing, so it has nothing to report.
+        makeSystemAudioOutput().reset();
+        QVERIFY(warnings.messages().isEmpty());
+        const auto output = makeSystemAudioOutput();
+        for (int i = 0; i < 3; ++i) output->play(sound);
+        QTRY_COMPARE_WITH_TIMEOUT(warnings.messages().size(), 1, kTimeoutMs);
+        output->play(sound);
+        output->play(QString());
+        makeSystemAudioOutput()->play(sound);
+        QCOMPARE(warnings.messages().size(), 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAudioOutput)
