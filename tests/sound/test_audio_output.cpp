@@ -1,5 +1,6 @@
 #include "award_sounds/pcm_synth.h"
 #include "award_sounds/wav_file.h"
+#include "disk_audio.h"
 #include "sound/core/audio_output.h"
 #include "sound/core/sound_file_read.h"
 #include "warning_log.h"
@@ -8,7 +9,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 #include <cmath>
 #include <csignal>
@@ -16,21 +16,6 @@
 #include <numbers>
 
 namespace {
-
-// What SDL's disk audio driver has written so far: 16-bit stereo samples at 44.1 kHz.
-constexpr int kSamplesPerSecond = 44100 * 2;
-std::vector<std::int16_t> samplesIn(const QString& path) {
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    std::vector<std::int16_t> samples(std::size_t(bytes.size()) / 2);
-    qFromLittleEndian<std::int16_t>(bytes.constData(), qsizetype(samples.size()), samples.data());
-    return samples;
-}
-
-// Quieter than -40 dBFS counts as silence.
-bool audible(std::int16_t sample) {
-    return std::abs(sample) >= 328;
-}
 
 // From the first audible sample after `from` to the last; the loudest goes to `peak`.
 double audibleSeconds(const QString& path, std::size_t from = 0, int* peak = nullptr) {
@@ -61,7 +46,6 @@ bool soundEnded(const QString& path, std::size_t from = 0) {
 }  // namespace
 
 // The system output through SDL's disk audio driver: real decoding, written to a file.
-// A short delay between the driver's writes makes them far faster than playing.
 class TestAudioOutput : public QObject {
     Q_OBJECT
 
@@ -95,9 +79,7 @@ class TestAudioOutput : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        qputenv("SDL_AUDIODRIVER", "disk");
-        // Milliseconds between writes; 0 would write without pause and fill the disk.
-        qputenv("SDL_DISKAUDIODELAY", "2");
+        useDiskAudio();
         std::vector<std::int16_t> samples(std::size_t(kToneSeconds * kSampleRate));
         for (std::size_t i = 0; i < samples.size(); ++i)
             samples[i] = std::int16_t(
@@ -180,6 +162,24 @@ private Q_SLOTS:
             sigaction(stopSignal, nullptr, &action);
             QVERIFY2(action.sa_handler == SIG_DFL, strsignal(stopSignal));
         }
+    }
+
+    // Last, since a sound device that cannot be opened stays so for the process: plays
+    // return, and the failure is logged once.
+    void withoutADeviceTheFailureIsLoggedOnce() {
+        qputenv("SDL_AUDIODRIVER", "no-such-driver");
+        const WarningLog warnings;
+        const QString sound = awardSound("perfect.wav");
+        // An output that never plays opens nothing, so it has nothing to report.
+        makeSystemAudioOutput().reset();
+        QVERIFY(warnings.messages().isEmpty());
+        const auto output = makeSystemAudioOutput();
+        for (int i = 0; i < 3; ++i) output->play(sound);
+        QTRY_COMPARE_WITH_TIMEOUT(warnings.messages().size(), 1, kTimeoutMs);
+        output->play(sound);
+        output->play(QString());
+        makeSystemAudioOutput()->play(sound);
+        QCOMPARE(warnings.messages().size(), 1);
     }
 };
 
