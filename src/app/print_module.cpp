@@ -1,5 +1,6 @@
 #include "print_module.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "regular_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QCoreApplication>
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "folder_path.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 
-#include <QCoreApplication>
 #include <algorithm>
 
 namespace {

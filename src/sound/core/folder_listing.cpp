@@ -1,5 +1,6 @@
 #include "folder_listing.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -8,7 +9,6 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <QCoreApplication>
 
 namespace {
 

@@ -9,7 +9,6 @@ void LatestRequestThread::request(const QString& value) {
     {
         std::lock_guard lock(mutex_);
         waiting_ = value;
-        newer_ = true;
         if (!thread_.joinable()) {
             thread_ = std::jthread([this](std::stop_token stop) { run(stop); });
         }
@@ -23,9 +22,11 @@ void LatestRequestThread::run(std::stop_token stop) {
         wake_.wait(lock, stop, [this] { return waiting_.has_value(); });
         if (stop.stop_requested()) break;
         const QString value = *std::exchange(waiting_, std::nullopt);
-        newer_ = false;
         lock.unlock();
-        handle_(value, [this, &stop] { return newer_ || stop.stop_requested(); });
+        handle_(value, [this, &stop] {
+            std::lock_guard waitingLock(mutex_);
+            return waiting_.has_value() || stop.stop_requested();
+        });
     }
     finish_();
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -37,7 +36,6 @@ private:
     std::mutex mutex_;
     std::condition_variable_any wake_;
     std::optional<QString> waiting_;
-    std::atomic<bool> newer_{false};  // whether `waiting_` holds a value
     // Last, so that it is joined before the members the thread uses go away.
     std::jthread thread_;
 };

@@ -5,12 +5,11 @@
 
 #include "app/core/program_module.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QSet>
 #include <QtGlobal>
 
-#include <QCoreApplication>
 #include <atomic>
 
 namespace {

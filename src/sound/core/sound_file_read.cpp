@@ -1,5 +1,6 @@
 #include "sound_file_read.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <QCoreApplication>
 
 namespace {
 
