@@ -22,13 +22,6 @@ namespace {
 
 constexpr int kMissedShown = 20;
 
-// The stored signs of a category's operations: the first (places 0 to 8), the second.
-std::pair<QString, QString> operationsOf(PracticeKind kind) {
-    return kind == PracticeKind::AdditionSubtraction
-               ? std::pair{QStringLiteral("-"), QStringLiteral("+")}
-               : std::pair{QStringLiteral("/"), QStringLiteral("x")};
-}
-
 QTableWidget* makeTable(const QString& name, const QString& accessibleName,
                         const QStringList& headers, QWidget* parent) {
     auto* table = new QTableWidget(0, int(headers.size()), parent);
@@ -177,8 +170,8 @@ void FactsWindow::showFacts(const QString& userName, DayRange range, PracticeKin
 }
 
 void FactsWindow::showView() {
-    const auto [first, second] = operationsOf(kind_);
-    grid_->showFacts(second_->isChecked() ? second : first, facts_);
+    grid_->showFacts(storedOperation(kind_, second_->isChecked() ? kFirstSecondOperation : 0),
+                     facts_);
     views_->setCurrentIndex(asTable_->isChecked() ? 1 : 0);
 }
 

@@ -164,14 +164,14 @@ void ProgressWindow::showProgress(const QString& userName, DayRange range) {
 }
 
 // One read serves the charts and the table of the category; a failed read leaves
-// them empty, so that nothing of another category or user shows. A chart is made
+// them empty, so that nothing of another category or user shows. A view is made
 // when it is first shown, since one of years of days takes a while.
 void ProgressWindow::read() {
     const Result<QList<DailyScore>> read =
         ScoreStore(context_.databases)
             .daily(databasePath(), categoryOf(kind()), range_.first, range_.last);
     series_ = progressSeries(read ? *read : QList<DailyScore>());
-    stale_ = {scoresChart_, sheetsChart_};
+    stale_ = {scoresChart_, sheetsChart_, table_};
     showView();
     if (!read)
         context_.messages->inform(
@@ -182,7 +182,7 @@ void ProgressWindow::read() {
 void ProgressWindow::showView() {
     QChartView* chart = scores_->isChecked() ? scoresChart_ : sheetsChart_;
     if (asTable_->isChecked()) {
-        showTable();
+        if (stale_.remove(table_)) showTable();
         views_->setCurrentWidget(table_);
         return;
     }

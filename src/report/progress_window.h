@@ -58,5 +58,5 @@ private:
     QChartView* sheetsChart_;
     QTableWidget* table_;
     FactsWindow* facts_ = nullptr;  // made at its first showing
-    QSet<QChartView*> stale_;       // charts not yet made from the last read
+    QSet<QWidget*> stale_;          // views not yet made from the last read
 };

@@ -32,7 +32,7 @@ public:
     QString number(int value) const { return locale_.toString(value); }
     QString number(double value) const { return locale_.toString(value, 'f', 1); }
     QString day(QDate date) const {
-        return screen_ ? dateLabelText(date, locale_) : date.toString(Qt::ISODate);
+        return screen_ ? dateLabelText(date, locale_) : sdateText(date);
     }
 
 private:

@@ -1,16 +1,5 @@
 #include "sheet_answers.h"
 
-namespace {
-
-// Stored as plain text, whatever signs the sheet shows.
-QString storedOperation(PracticeKind kind, int place) {
-    static const QString kStored[2][2] = {{QStringLiteral("-"), QStringLiteral("+")},
-                                          {QStringLiteral("/"), QStringLiteral("x")}};
-    return kStored[int(kind)][place < kFirstSecondOperation ? 0 : 1];
-}
-
-}  // namespace
-
 QList<AnswerRecord> sheetAnswers(PracticeKind kind,
                                  const std::array<QString, kOperandCount>& operands,
                                  const std::array<QString, kProblemCount>& typed,

@@ -8,7 +8,8 @@
 
 // `sdate` holds yyyy-mm-dd, so that text order is day order and ranges compare days.
 QString sdateText(QDate day);
-// An invalid date when the text is not a yyyy-mm-dd day.
+// A stored day; Qt's reader, which takes any separator and ignores what follows the
+// day, so typed text wants the summary's stricter reader.
 QDate readSdate(const QString& text);
 
 // The date label's form, in which the practice screens show a sheet's day and the

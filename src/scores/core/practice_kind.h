@@ -37,3 +37,10 @@ inline Operation operationOf(PracticeKind kind, int index) {
     };
     return kOperations[int(kind)][index < kFirstSecondOperation ? 0 : 1];
 }
+
+// The sign an answer of problem `index` is stored with, whatever sign the sheet shows.
+inline QString storedOperation(PracticeKind kind, int index) {
+    static const QString kStored[2][2] = {{QStringLiteral("-"), QStringLiteral("+")},
+                                          {QStringLiteral("/"), QStringLiteral("x")}};
+    return kStored[int(kind)][index < kFirstSecondOperation ? 0 : 1];
+}
